@@ -1,0 +1,62 @@
+#pragma once
+// The one serial port of the program, with the receive assembler in front of the
+// dispatcher. Requests never wait: SendFrame writes STX + text + ETX and returns.
+#include "RxAssembler.h"
+
+#include <QByteArray>
+#include <QHash>
+#include <QObject>
+#include <QSerialPort>
+
+class ReplyHandlers;
+
+// Decisions on port errors, kept pure so they can be tested.
+enum class PortErrorAction { Ignore, Close };
+PortErrorAction portErrorAction(QSerialPort::SerialPortError error);
+
+class SerialLink : public QObject {
+    Q_OBJECT
+public:
+    explicit SerialLink(QObject *parent = nullptr);
+    ~SerialLink() override;
+
+    // Platform layer: COMn -> device. Defaults: Windows "COMn", Linux "/dev/ttyS<n-1>".
+    void setDeviceOverride(int portNumber, const QString &device);
+    // Every COMn goes to this device (the simulated line of --demo).
+    void setDeviceForAll(const QString &device);
+    QString deviceFor(int portNumber) const;
+
+    // The operations the port settings need. Each returns false when it failed; callers
+    // running in skip-on-error mode just go on.
+    bool close();
+    bool setPortNumber(int portNumber); // 1..26
+    int portNumber() const { return m_portNumber; }
+    bool setSettings(const QString &settings); // "9600,n,8,2"
+    QString settings() const { return m_settings; }
+    bool setLineDefaults();                     // no handshaking, RTS off (skipped silently where unsupported)
+    bool open();
+    bool isOpen() const;
+
+    // Writes STX + text + ETX in one write when the port is open; does nothing otherwise.
+    void SendFrame(const QByteArray &text);
+
+    void setHandlers(ReplyHandlers *handlers) { m_handlers = handlers; }
+    RxAssembler &assembler() { return m_assembler; }
+    QSerialPort &port() { return m_port; }
+
+signals:
+    void frameSent(const QByteArray &frame);
+    void portClosedByError();
+
+private:
+    void readAvailable();
+    void onError(QSerialPort::SerialPortError error);
+
+    QSerialPort m_port;
+    RxAssembler m_assembler;
+    ReplyHandlers *m_handlers = nullptr;
+    int m_portNumber = 1;
+    QString m_settings = QStringLiteral("9600,n,8,1");
+    QHash<int, QString> m_overrides;
+    QString m_deviceForAll;
+};
