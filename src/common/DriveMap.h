@@ -16,6 +16,9 @@ QString defaultRoot(const QString &commandLineRoot);
 // Native path for a logical one. Existing components are matched case-insensitively;
 // components that do not exist yet keep their spelling.
 QString toNative(const QString &logicalPath);
+// Logical path for a native one: below root() it becomes "C:\...", anything else is
+// returned as it is.
+QString toLogical(const QString &nativePath);
 
 bool dirExists(const QString &logicalPath);
 bool fileExists(const QString &logicalPath);

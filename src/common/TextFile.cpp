@@ -1,0 +1,195 @@
+#include "TextFile.h"
+
+#include "DriveMap.h"
+
+#include <QFile>
+#include <QSaveFile>
+#include <QStringDecoder>
+#include <QStringEncoder>
+
+namespace TextFile {
+
+namespace {
+
+// Windows code page 932, the code page the system's files are written in, as ICU names it.
+constexpr const char *codecName = "windows-31j";
+
+QByteArray lineBytes(const QStringList &lines)
+{
+    QByteArray bytes;
+    for (const QString &line : lines)
+        bytes += encode(line) + "\r\n";
+    return bytes;
+}
+
+bool writeWhole(const QString &logicalPath, const QByteArray &bytes)
+{
+    QSaveFile file(DriveMap::toNative(logicalPath));
+    if (!file.open(QIODevice::WriteOnly))
+        return false;
+    if (file.write(bytes) != bytes.size()) {
+        file.cancelWriting();
+        return false;
+    }
+    return file.commit();
+}
+
+QString withoutCr(const QByteArray &line)
+{
+    return decode(line.endsWith('\r') ? line.chopped(1) : line);
+}
+
+} // namespace
+
+QByteArray encode(const QString &text)
+{
+    QStringEncoder encoder(codecName);
+    return encoder.encode(text);
+}
+
+QString decode(const QByteArray &bytes)
+{
+    QStringDecoder decoder(codecName);
+    return decoder.decode(bytes);
+}
+
+bool checkCodec()
+{
+    QStringEncoder encoder(codecName);
+    QStringDecoder decoder(codecName);
+    if (!encoder.isValid() || !decoder.isValid())
+        return false;
+    // A half-width katakana, a double-byte character and the backslash must survive.
+    const QString probe = QStringLiteral("ﾃﾞｰﾀ℃\\");
+    const QByteArray bytes = encode(probe);
+    return bytes == QByteArray("\xC3\xDE\xB0\xC0\x81\x8B\\") && decode(bytes) == probe;
+}
+
+QStringList readLines(const QString &logicalPath, bool *ok)
+{
+    QFile file(DriveMap::toNative(logicalPath));
+    const bool opened = file.open(QIODevice::ReadOnly);
+    if (ok)
+        *ok = opened;
+    QStringList lines;
+    if (!opened)
+        return lines;
+    // 0x0A is never part of a double-byte character, so lines can be split as bytes.
+    QList<QByteArray> raw = file.readAll().split('\n');
+    if (!raw.isEmpty() && raw.last().isEmpty())
+        raw.removeLast();
+    lines.reserve(raw.size());
+    for (const QByteArray &line : raw)
+        lines << withoutCr(line);
+    return lines;
+}
+
+QString readFirstLine(const QString &logicalPath)
+{
+    QFile file(DriveMap::toNative(logicalPath));
+    if (!file.open(QIODevice::ReadOnly))
+        return QString();
+    QByteArray line = file.readLine();
+    if (line.endsWith('\n'))
+        line.chop(1);
+    return withoutCr(line);
+}
+
+bool writeLines(const QString &logicalPath, const QStringList &lines)
+{
+    return writeWhole(logicalPath, lineBytes(lines));
+}
+
+bool writeQuotedLine(const QString &logicalPath, const QString &value)
+{
+    return writeLines(logicalPath, {QLatin1Char('"') + value + QLatin1Char('"')});
+}
+
+QString readQuotedValue(const QString &logicalPath)
+{
+    const QString line = readFirstLine(logicalPath);
+    const QString value = line.mid(1);
+    const qsizetype quote = value.indexOf(QLatin1Char('"'));
+    return quote < 0 ? value : value.left(quote);
+}
+
+QList<QStringList> readTabRows(const QString &logicalPath, bool *ok)
+{
+    QList<QStringList> rows;
+    for (const QString &line : readLines(logicalPath, ok))
+        rows << line.split(QLatin1Char('\t'));
+    return rows;
+}
+
+bool writeTabRows(const QString &logicalPath, const QList<QStringList> &rows)
+{
+    QStringList lines;
+    lines.reserve(rows.size());
+    for (const QStringList &row : rows)
+        lines << row.join(QLatin1Char('\t'));
+    return writeLines(logicalPath, lines);
+}
+
+struct AppendFile::Impl {
+    QFile file;
+    QString logicalPath;
+    bool failed = false;
+};
+
+AppendFile::AppendFile() : d(std::make_unique<Impl>()) {}
+
+AppendFile::~AppendFile() = default;
+
+bool AppendFile::restart(const QString &logicalPath)
+{
+    close();
+    d->logicalPath = logicalPath;
+    d->failed = false;
+    const QString native = DriveMap::toNative(logicalPath);
+    if (QFile::exists(native) && !QFile::remove(native)) {
+        d->failed = true;
+        return false;
+    }
+    d->file.setFileName(native);
+    if (!d->file.open(QIODevice::WriteOnly | QIODevice::Append)) {
+        d->failed = true;
+        return false;
+    }
+    return true;
+}
+
+bool AppendFile::appendLine(const QString &line)
+{
+    if (!d->file.isOpen()) {
+        d->failed = true;
+        return false;
+    }
+    const QByteArray bytes = encode(line) + "\r\n";
+    if (d->file.write(bytes) != bytes.size() || !d->file.flush()) {
+        d->failed = true;
+        return false;
+    }
+    return true;
+}
+
+void AppendFile::close()
+{
+    d->file.close();
+}
+
+bool AppendFile::isOpen() const
+{
+    return d->file.isOpen();
+}
+
+QString AppendFile::path() const
+{
+    return d->logicalPath;
+}
+
+bool AppendFile::failed() const
+{
+    return d->failed;
+}
+
+} // namespace TextFile
