@@ -1,1 +1,26 @@
-int main() { return 0; }
+#include "common/TextFile.h"
+#include "mainwin/Program.h"
+
+#include <QApplication>
+#include <QDateTime>
+#include <cstdio>
+
+int main(int argc, char **argv)
+{
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("unitdesk"));
+    const ProgramOptions options = ParseProgramOptions(QApplication::arguments().mid(1));
+    if (options.help || !options.error.isEmpty()) {
+        if (!options.error.isEmpty())
+            std::fprintf(stderr, "unitdesk: %s\n", qPrintable(options.error));
+        std::fputs(qPrintable(ProgramUsage()), options.help ? stdout : stderr);
+        return options.help ? 0 : 2;
+    }
+    if (!TextFile::checkCodec()) {
+        std::fputs("unitdesk: no Shift-JIS (code page 932) converter is available\n", stderr);
+        return 1;
+    }
+    Program program(options);
+    program.start(QDateTime::currentDateTime());
+    return app.exec();
+}

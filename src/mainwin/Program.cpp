@@ -1,0 +1,82 @@
+#include "Program.h"
+
+#include "MainWindow.h"
+#include "common/DriveMap.h"
+#include "sim/SimLine.h"
+
+#include <QDateTime>
+#include <QRegularExpression>
+
+ProgramOptions ParseProgramOptions(const QStringList &arguments)
+{
+    ProgramOptions o;
+    static const QRegularExpression com(QStringLiteral("^COM([1-9]|1[0-9]|2[0-6])=(.+)$"),
+                                        QRegularExpression::CaseInsensitiveOption);
+    for (int i = 0; i < arguments.size(); ++i) {
+        const QString &a = arguments[i];
+        auto value = [&]() -> QString {
+            if (i + 1 < arguments.size())
+                return arguments[++i];
+            o.error = QStringLiteral("%1 needs a value").arg(a);
+            return QString();
+        };
+        if (a == QLatin1String("--help") || a == QLatin1String("-h")) {
+            o.help = true;
+        } else if (a == QLatin1String("--demo")) {
+            o.demo = true;
+        } else if (a == QLatin1String("--root")) {
+            o.root = value();
+        } else if (a.startsWith(QLatin1String("--root="))) {
+            o.root = a.mid(7);
+        } else if (a == QLatin1String("--com") || a.startsWith(QLatin1String("--com="))) {
+            const QString spec = a == QLatin1String("--com") ? value() : a.mid(6);
+            const auto m = com.match(spec);
+            if (m.hasMatch())
+                o.devices.insert(m.captured(1).toInt(), m.captured(2));
+            else if (o.error.isEmpty())
+                o.error = QStringLiteral("--com takes COMn=DEVICE with n from 1 to 26, not \"%1\"").arg(spec);
+        } else if (a.startsWith(QLatin1Char('-'))) {
+            // Qt's own options (-platform, -style ...) have been taken by QApplication.
+            o.error = QStringLiteral("unknown option %1").arg(a);
+        }
+        if (!o.error.isEmpty())
+            break;
+    }
+    return o;
+}
+
+QString ProgramUsage()
+{
+    return QStringLiteral(
+        "Usage: unitdesk [--root DIR] [--com COMn=DEVICE]... [--demo]\n"
+        "\n"
+        "  --root DIR         folder that stands for drive C: (default: $UNITDESK_ROOT,\n"
+        "                     else $XDG_DATA_HOME/unitdesk/C)\n"
+        "  --com COMn=DEVICE  the device behind port COMn (repeatable); without it COMn is\n"
+        "                     /dev/ttyS<n-1> on Linux and COMn itself on Windows\n"
+        "  --demo             start the simulated unit line in-process and put every COMn on it\n"
+        "  --help             this text\n");
+}
+
+Program::Program(const ProgramOptions &options)
+{
+    DriveMap::setRoot(DriveMap::defaultRoot(options.root));
+    m_window = std::make_unique<MainWindow>();
+    for (auto it = options.devices.begin(); it != options.devices.end(); ++it)
+        m_window->link().setDeviceOverride(it.key(), it.value());
+    if (options.demo) {
+        m_sim = std::make_unique<SimLine>();
+        m_window->link().setDeviceForAll(m_sim->slavePath());
+    }
+}
+
+Program::~Program()
+{
+    m_window.reset(); // releases the port before the simulated line goes
+}
+
+void Program::start(const QDateTime &now)
+{
+    m_window->startUp(now);
+    m_window->show();
+}
