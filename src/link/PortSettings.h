@@ -29,6 +29,13 @@ QString speedFileValue(int speedIndex);
 // Panel 2 of the port settings window: "COM : 04 速度 : 115200".
 QString statusText(int portNumber, const QString &pcLineSpeed);
 
+bool isSpeedIndex(int speedIndex);
+// Row of the speed table whose speed text this is; -1 when none.
+int speedIndexOf(const QString &speedText);
+// Gives the port the settings string of the row and sets PcLineSpeed; any other index
+// leaves both unchanged.
+void applySpeed(SerialLink &link, AppState &state, int speedIndex);
+
 } // namespace PortSettings
 
 // Closes the port, applies the stored port and speed, opens it; every step is skipped on

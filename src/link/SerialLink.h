@@ -51,6 +51,7 @@ signals:
 private:
     void readAvailable();
     void onError(QSerialPort::SerialPortError error);
+    void setRtsOff();
 
     QSerialPort m_port;
     RxAssembler m_assembler;

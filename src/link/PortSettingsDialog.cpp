@@ -1,0 +1,92 @@
+#include "PortSettingsDialog.h"
+
+#include "PortSettings.h"
+#include "SerialLink.h"
+#include "common/AppState.h"
+#include "common/StatusBar.h"
+#include "common/TextFile.h"
+#include "common/Twips.h"
+
+#include <QGridLayout>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+PortSettingsDialog::PortSettingsDialog(SerialLink &link, AppState &state, QWidget *parent)
+    : QWidget(parent, Qt::Tool), m_link(link), m_state(state)
+{
+    setObjectName(QStringLiteral("Form2"));
+    setWindowTitle(QStringLiteral("環境設定"));
+
+    auto *label1 = new QLabel(QStringLiteral("通信ポート"), this);
+    label1->setObjectName(QStringLiteral("Label1"));
+    List1 = new QListWidget(this);
+    List1->setObjectName(QStringLiteral("List1"));
+    for (int n = 1; n <= 26; ++n)
+        List1->addItem(QStringLiteral("COM_%1").arg(n));
+
+    auto *label2 = new QLabel(QStringLiteral("通信速度"), this);
+    label2->setObjectName(QStringLiteral("Label2"));
+    List2 = new QListWidget(this);
+    List2->setObjectName(QStringLiteral("List2"));
+    for (const PortSettings::Speed &speed : PortSettings::SpeedTable)
+        List2->addItem(QLatin1String(speed.speedText));
+
+    Command1 = new QPushButton(QStringLiteral("設定終了"), this);
+    Command1->setObjectName(QStringLiteral("Command1"));
+    connect(Command1, &QPushButton::clicked, this, &PortSettingsDialog::applyChoice);
+
+    StatusBar1 = new StatusBar(2, this);
+    StatusBar1->setObjectName(QStringLiteral("StatusBar1"));
+    StatusBar1->setSizeGripEnabled(false);
+
+    // Both lists show every speed and a good part of the ports without crowding the labels.
+    const int rowHeight = List2->fontMetrics().height() + 4;
+    List1->setMinimumHeight(rowHeight * 8);
+    List2->setMinimumHeight(rowHeight * 7);
+    List1->setMinimumWidth(List1->fontMetrics().horizontalAdvance(QStringLiteral("COM_26")) + 40);
+    List2->setMinimumWidth(List2->fontMetrics().horizontalAdvance(QStringLiteral("115200")) + 40);
+
+    auto *grid = new QGridLayout;
+    grid->addWidget(label1, 0, 0);
+    grid->addWidget(label2, 0, 1);
+    grid->addWidget(List1, 1, 0);
+    grid->addWidget(List2, 1, 1);
+    grid->addWidget(Command1, 2, 0, 1, 2, Qt::AlignHCenter);
+
+    auto *outer = new QVBoxLayout(this);
+    outer->setContentsMargins(0, 0, 0, 0);
+    outer->setSpacing(0);
+    auto *body = new QWidget(this);
+    body->setLayout(grid);
+    outer->addWidget(body, 1);
+    outer->addWidget(StatusBar1);
+}
+
+void PortSettingsDialog::prepareToShow()
+{
+    moveTwips(this, 3200, 3400);
+    ApplyPortSettings(m_link, m_state, this);
+}
+
+void PortSettingsDialog::applyChoice()
+{
+    using namespace PortSettings;
+    // Every step is skipped when it fails; the choice applies even when a file cannot be written.
+    if (m_link.isOpen())
+        m_link.close();
+    if (List1->currentRow() >= 0)
+        m_link.setPortNumber(List1->currentRow() + 1);
+    applySpeed(m_link, m_state, List2->currentRow());
+    m_link.setLineDefaults();
+    m_link.open();
+
+    // The files get what is in force, so a list left without a choice never stores "-1"
+    // (which would read back as another port or speed).
+    TextFile::writeQuotedLine(PortFile, portFileValue(m_link.portNumber() - 1));
+    const int speedIndex = speedIndexOf(m_state.PcLineSpeed);
+    if (speedIndex >= 0)
+        TextFile::writeQuotedLine(SpeedFile, speedFileValue(speedIndex));
+    close();
+}

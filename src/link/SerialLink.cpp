@@ -1,0 +1,206 @@
+#include "SerialLink.h"
+
+#include "ReplyDispatcher.h"
+
+#include <optional>
+
+PortErrorAction portErrorAction(QSerialPort::SerialPortError error)
+{
+    switch (error) {
+    case QSerialPort::ResourceError:
+        // The device went away (a USB adapter pulled out): only closing helps.
+        return PortErrorAction::Close;
+    case QSerialPort::NoError:
+    case QSerialPort::DeviceNotFoundError: // open failed: the port is closed already
+    case QSerialPort::PermissionError:     // open failed: in use or no access
+    case QSerialPort::OpenError:           // opened twice: the open port still works
+    case QSerialPort::NotOpenError:
+    case QSerialPort::UnsupportedOperationError: // a line the device cannot set (RTS on a pty)
+    case QSerialPort::WriteError:                // one frame lost; the download watchdog resends
+    case QSerialPort::ReadError:                 // one reply lost; the watchdogs cover it
+    case QSerialPort::TimeoutError:              // only the blocking calls give it; none is used
+    case QSerialPort::UnknownError:              // a working port is not given up on a guess
+        return PortErrorAction::Ignore;
+    }
+    return PortErrorAction::Ignore;
+}
+
+namespace {
+
+struct LineSettings {
+    qint32 baudRate;
+    QSerialPort::Parity parity;
+    QSerialPort::DataBits dataBits;
+    QSerialPort::StopBits stopBits;
+};
+
+// "9600,n,8,2": speed, parity letter, data bits, stop bits.
+std::optional<LineSettings> parseSettings(const QString &text)
+{
+    const QStringList parts = text.trimmed().split(QLatin1Char(','));
+    if (parts.size() != 4)
+        return std::nullopt;
+    LineSettings s{};
+    bool ok = false;
+    s.baudRate = parts[0].trimmed().toInt(&ok);
+    if (!ok || s.baudRate <= 0)
+        return std::nullopt;
+
+    const QString parity = parts[1].trimmed().toLower();
+    if (parity == QLatin1String("n"))
+        s.parity = QSerialPort::NoParity;
+    else if (parity == QLatin1String("e"))
+        s.parity = QSerialPort::EvenParity;
+    else if (parity == QLatin1String("o"))
+        s.parity = QSerialPort::OddParity;
+    else if (parity == QLatin1String("m"))
+        s.parity = QSerialPort::MarkParity;
+    else if (parity == QLatin1String("s"))
+        s.parity = QSerialPort::SpaceParity;
+    else
+        return std::nullopt;
+
+    const int dataBits = parts[2].trimmed().toInt(&ok);
+    if (!ok || dataBits < 5 || dataBits > 8)
+        return std::nullopt;
+    s.dataBits = QSerialPort::DataBits(dataBits);
+
+    const QString stop = parts[3].trimmed();
+    if (stop == QLatin1String("1"))
+        s.stopBits = QSerialPort::OneStop;
+    else if (stop == QLatin1String("1.5"))
+        s.stopBits = QSerialPort::OneAndHalfStop;
+    else if (stop == QLatin1String("2"))
+        s.stopBits = QSerialPort::TwoStop;
+    else
+        return std::nullopt;
+    return s;
+}
+
+} // namespace
+
+SerialLink::SerialLink(QObject *parent) : QObject(parent)
+{
+    setSettings(m_settings);
+    m_port.setFlowControl(QSerialPort::NoFlowControl);
+    connect(&m_port, &QSerialPort::readyRead, this, &SerialLink::readAvailable);
+    connect(&m_port, &QSerialPort::errorOccurred, this, &SerialLink::onError);
+}
+
+SerialLink::~SerialLink()
+{
+    // No error signal may reach a half-destroyed link.
+    disconnect(&m_port, nullptr, this, nullptr);
+    m_port.close();
+}
+
+void SerialLink::setDeviceOverride(int portNumber, const QString &device)
+{
+    m_overrides.insert(portNumber, device);
+}
+
+void SerialLink::setDeviceForAll(const QString &device)
+{
+    m_deviceForAll = device;
+}
+
+QString SerialLink::deviceFor(int portNumber) const
+{
+    const auto it = m_overrides.constFind(portNumber);
+    if (it != m_overrides.constEnd())
+        return *it;
+    if (!m_deviceForAll.isEmpty())
+        return m_deviceForAll;
+#ifdef Q_OS_WIN
+    return QStringLiteral("COM%1").arg(portNumber);
+#else
+    return QStringLiteral("/dev/ttyS%1").arg(portNumber - 1);
+#endif
+}
+
+bool SerialLink::close()
+{
+    if (!m_port.isOpen())
+        return false;
+    m_port.close();
+    return true;
+}
+
+bool SerialLink::setPortNumber(int portNumber)
+{
+    // As with the serial control, the number of an open port cannot change.
+    if (m_port.isOpen() || portNumber < 1 || portNumber > 26)
+        return false;
+    m_portNumber = portNumber;
+    return true;
+}
+
+bool SerialLink::setSettings(const QString &settings)
+{
+    const std::optional<LineSettings> s = parseSettings(settings);
+    if (!s)
+        return false;
+    m_settings = settings;
+    // A closed port keeps these and applies them when it opens.
+    bool ok = m_port.setBaudRate(s->baudRate);
+    ok = m_port.setParity(s->parity) && ok;
+    ok = m_port.setDataBits(s->dataBits) && ok;
+    ok = m_port.setStopBits(s->stopBits) && ok;
+    return ok;
+}
+
+bool SerialLink::setLineDefaults()
+{
+    bool ok = m_port.setFlowControl(QSerialPort::NoFlowControl);
+    if (m_port.isOpen())
+        setRtsOff();
+    return ok;
+}
+
+void SerialLink::setRtsOff()
+{
+    // A pseudo-terminal has no RTS line and refuses this; the port works all the same.
+    m_port.setRequestToSend(false);
+}
+
+bool SerialLink::open()
+{
+    if (m_port.isOpen())
+        return false;
+    m_port.setPortName(deviceFor(m_portNumber));
+    if (!m_port.open(QIODevice::ReadWrite))
+        return false;
+    setRtsOff(); // opening raises RTS on most devices
+    return true;
+}
+
+bool SerialLink::isOpen() const
+{
+    return m_port.isOpen();
+}
+
+void SerialLink::SendFrame(const QByteArray &text)
+{
+    if (!m_port.isOpen())
+        return;
+    const QByteArray frame = RxAssembler::STX + text + RxAssembler::ETX;
+    if (m_port.write(frame) == frame.size())
+        emit frameSent(frame);
+}
+
+void SerialLink::readAvailable()
+{
+    const QByteArray bytes = m_port.readAll();
+    m_assembler.feed(bytes, [this](const QByteArray &text, QByteArray &rxCode) {
+        if (m_handlers)
+            DispatchReply(text, rxCode, *m_handlers);
+    });
+}
+
+void SerialLink::onError(QSerialPort::SerialPortError error)
+{
+    if (portErrorAction(error) != PortErrorAction::Close || !m_port.isOpen())
+        return;
+    m_port.close();
+    emit portClosedByError();
+}
