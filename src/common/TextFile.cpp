@@ -44,7 +44,20 @@ QString withoutCr(const QByteArray &line)
 QByteArray encode(const QString &text)
 {
     QStringEncoder encoder(codecName);
-    return encoder.encode(text);
+    QByteArray bytes = encoder.encode(text);
+    if (!encoder.hasError())
+        return bytes;
+    // A character the code page lacks is written as "?", as Windows does; the converter's
+    // own substitute (0xFC 0xFC) is no character at all in code page 932.
+    bytes.clear();
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const qsizetype n = text[i].isHighSurrogate() && i + 1 < text.size() ? 2 : 1;
+        QStringEncoder one(codecName);
+        const QByteArray piece = one.encode(QStringView(text).mid(i, n));
+        bytes += one.hasError() ? QByteArray("?") : piece;
+        i += n - 1;
+    }
+    return bytes;
 }
 
 QString decode(const QByteArray &bytes)
@@ -62,7 +75,7 @@ bool checkCodec()
     // A half-width katakana, a double-byte character and the backslash must survive.
     const QString probe = QStringLiteral("ﾃﾞｰﾀ℃\\");
     const QByteArray bytes = encode(probe);
-    return bytes == QByteArray("\xC3\xDE\xB0\xC0\x81\x8B\\") && decode(bytes) == probe;
+    return bytes == QByteArray("\xC3\xDE\xB0\xC0\x81\x8E\\") && decode(bytes) == probe;
 }
 
 QStringList readLines(const QString &logicalPath, bool *ok)
