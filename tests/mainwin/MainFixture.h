@@ -1,0 +1,66 @@
+#pragma once
+// A main window started on a temporary root, with its port on a pseudo-terminal and the
+// message boxes answered by a script.
+#include "common/DriveMap.h"
+#include "common/Prompt.h"
+#include "mainwin/MainWindow.h"
+#include "sim/Pty.h"
+
+#include <QDateTime>
+#include <QDir>
+#include <QDirIterator>
+#include <QCoreApplication>
+#include <QTemporaryDir>
+#include <QTest>
+#include <memory>
+
+struct MainFixture {
+    QTemporaryDir root;
+    Pty pty;
+    Prompt::Script prompts;
+    QList<Prompt::Answer> answers; // given in order; Cancel/No when none is left
+    int ended = 0;
+    std::unique_ptr<MainWindow> window;
+
+    explicit MainFixture(const QDateTime &now = QDateTime(QDate(2026, 12, 8), QTime(9, 5, 30)),
+                         const std::function<void(const QString &)> &prepareRoot = {})
+    {
+        DriveMap::setRoot(root.path());
+        if (prepareRoot)
+            prepareRoot(root.path());
+        prompts.answer = [this](const Prompt::Message &m) {
+            if (!answers.isEmpty())
+                return answers.takeFirst();
+            return m.buttons == Prompt::Buttons::YesNo ? Prompt::Answer::No : Prompt::Answer::Cancel;
+        };
+        Prompt::setScript(&prompts);
+        window = std::make_unique<MainWindow>();
+        window->endProgram = [this] { ++ended; };
+        window->link().setDeviceForAll(pty.slavePath());
+        window->startUp(now);
+    }
+    ~MainFixture()
+    {
+        window.reset();
+        Prompt::setScript(nullptr);
+    }
+
+    // Frames the program wrote to the port.
+    QByteArray sent(int minBytes = 1) { return pty.readFor(500, minBytes); }
+    // A reply from the unit, taken in as the port would.
+    void reply(const QByteArray &text)
+    {
+        pty.write("\x02" + text + "\x03");
+        QTest::qWait(40);
+    }
+    // Existing entries below the root, as sorted relative paths with "/" separators.
+    QStringList tree() const
+    {
+        QStringList out;
+        QDirIterator it(root.path(), QDir::AllEntries | QDir::NoDotAndDotDot, QDirIterator::Subdirectories);
+        while (it.hasNext())
+            out << QDir(root.path()).relativeFilePath(it.next());
+        out.sort();
+        return out;
+    }
+};
