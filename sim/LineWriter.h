@@ -36,5 +36,5 @@ private:
     QSocketNotifier *m_writable;
     QTimer m_pace;
     QElapsedTimer m_paceClock; // since the queue last started filling
-    qint64 m_pacedSent = 0;     // characters sent since then
+    qint64 m_pacedSent = 0;    // characters sent since then
 };

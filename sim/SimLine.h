@@ -45,8 +45,8 @@ public:
     int monitorIntervalMs() const { return m_monitorTimer.isActive() ? m_monitorTimer.interval() : 0; }
     int clockIntervalMs() const { return m_clockTimer.isActive() ? m_clockTimer.interval() : 0; }
 
-    void setBaud(int baud);      // pace the output at baud / 11 characters a second; 0 = unpaced
-    void setLatencyMs(int ms);   // delay before each answer to a request
+    void setBaud(int baud);    // pace the output at baud / 11 characters a second; 0 = unpaced
+    void setLatencyMs(int ms); // delay before each answer to a request
 
     // Faults. Every knob counts what happens from the moment it is set.
     // The next `requests` request frames ("ID" included) are taken and not answered.

@@ -7,15 +7,15 @@
 #include <optional>
 
 struct SimUnit {
-    QByteArray id = "01";        // "00".."12"
-    QByteArray kind = "A";       // "A", "B", "C", "D" or "WJ": decides the record layout
-    int channel = 1;             // 0..99, reported in monitoring replies and log headers
-    int sprayNo = 1;             // 0..99, water-spray number of a "WJ" unit
-    bool streaming = true;       // a range request is answered month-wide (header flag "D")
-    QByteArray version = "17";   // firmware version, two characters
-    char controlState = '0';     // monitoring reply position 13
-    QByteArray sprayState = "ON"; // monitoring reply positions 20-21
-    char spraySuffix = '1';      // monitoring reply position 22
+    QByteArray id = "01";                      // "00".."12"
+    QByteArray kind = "A";                     // "A", "B", "C", "D" or "WJ": decides the record layout
+    int channel = 1;                           // 0..99, reported in monitoring replies and log headers
+    int sprayNo = 1;                           // 0..99, water-spray number of a "WJ" unit
+    bool streaming = true;                     // a range request is answered month-wide (header flag "D")
+    QByteArray version = "17";                 // firmware version, two characters
+    char controlState = '0';                   // monitoring reply position 13
+    QByteArray sprayState = "ON";              // monitoring reply positions 20-21
+    char spraySuffix = '1';                    // monitoring reply position 22
     char season = '1', band = '1', rest = '0'; // clock reply positions 14-16
     char wjSeason = '1', wjBand = '1';         // clock reply positions 23-24
 

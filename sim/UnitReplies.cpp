@@ -28,7 +28,7 @@ bool allDigits(const QByteArray &text)
 QByteArray monitoring(const SimUnit &unit, int tick)
 {
     const int id = unit.id.toInt();
-    const int current = 100 + (tick * 37 + id * 13) % 400; // tenths of an ampere
+    const int current = 100 + (tick * 37 + id * 13) % 400;   // tenths of an ampere
     const int temperature = 200 + (tick * 7 + id * 3) % 150; // tenths of a degree
     QByteArray q = "Q";
     q += digits(current, 4);
@@ -68,12 +68,11 @@ QByteArray logHeader(const SimUnit &unit, int day)
     return "Y" + digits(unit.channel, 2) + unit.streamFlag() + digits(day, 2);
 }
 
-QByteArray recordPayload(const QByteArray &unitId, const QByteArray &kind, int yy, int mm, int dd,
-                         int slot)
+QByteArray recordPayload(const QByteArray &unitId, const QByteArray &kind, int yy, int mm, int dd, int slot)
 {
     const int seed = unitId.toInt() * 17 + yy * 5 + mm * 31 + dd * 7;
     const int wave = (slot * 37 + seed * 11) % 97; // 0..96, moves from slot to slot
-    const int k = slot + seed; // picks the slots that carry values a download clamps
+    const int k = slot + seed;                     // picks the slots that carry values a download clamps
 
     if (kind == "D") {
         int power = 100 + wave * 40 + slot * 3; // tenths of a kilowatt

@@ -21,8 +21,7 @@ QByteArray logHeader(const SimUnit &unit, int day);
 // What follows "M" in a record reply: four 4-digit fields (kinds A, B, C, WJ) or one
 // 5-digit field (kind D) for half-hour slot 0..47 of the day. Deterministic, and now and
 // then outside the ranges a download clamps.
-QByteArray recordPayload(const QByteArray &unitId, const QByteArray &kind, int yy, int mm, int dd,
-                         int slot);
+QByteArray recordPayload(const QByteArray &unitId, const QByteArray &kind, int yy, int mm, int dd, int slot);
 
 // Half hours of the day completed at time t: 2 x hour, plus 1 past minute 30.
 int completedSlots(const QTime &t);

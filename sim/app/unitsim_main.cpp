@@ -39,28 +39,41 @@ int main(int argc, char **argv)
     QCommandLineParser p;
     p.setApplicationDescription(QString::fromLatin1(Description));
     p.addHelpOption();
-    const QCommandLineOption baud("baud", "Pace the output at N baud, 11 bit-times a character (0: unpaced, "
-                                          "the default).", "N", "0");
-    const QCommandLineOption monitorMs("monitor-ms", "The selected unit sends its monitoring reply every N ms "
-                                                     "(0: never; default 5000).", "N", "5000");
-    const QCommandLineOption clockMs("clock-ms", "The selected unit sends its clock reply every N ms (0: never; "
-                                                 "default 5000).", "N", "5000");
-    const QCommandLineOption latencyMs("latency-ms", "Wait N ms before answering each request (default 0).", "N",
-                                       "0");
-    const QCommandLineOption unit("unit", "Put unit NN on the line as KIND (A, B, C, D, WJ) on channel CH "
-                                          "(default NN), streaming or day by day (default stream); replaces "
-                                          "the unit of the same number. Repeatable.",
+    const QCommandLineOption baud("baud",
+                                  "Pace the output at N baud, 11 bit-times a character (0: unpaced, "
+                                  "the default).",
+                                  "N", "0");
+    const QCommandLineOption monitorMs("monitor-ms",
+                                       "The selected unit sends its monitoring reply every N ms "
+                                       "(0: never; default 5000).",
+                                       "N", "5000");
+    const QCommandLineOption clockMs("clock-ms",
+                                     "The selected unit sends its clock reply every N ms (0: never; "
+                                     "default 5000).",
+                                     "N", "5000");
+    const QCommandLineOption latencyMs("latency-ms", "Wait N ms before answering each request (default 0).",
+                                       "N", "0");
+    const QCommandLineOption unit("unit",
+                                  "Put unit NN on the line as KIND (A, B, C, D, WJ) on channel CH "
+                                  "(default NN), streaming or day by day (default stream); replaces "
+                                  "the unit of the same number. Repeatable.",
                                   "NN:KIND[:CH[:stream|day]]");
     const QCommandLineOption absent("absent", "Take unit NN off the line. Repeatable.", "NN");
     const QCommandLineOption select("select", "Unit selected at start (default 01).", "NN", "01");
-    const QCommandLineOption clock("clock", "Set every unit's clock to this local time; it runs on from there "
-                                            "(default: the PC clock).", "yyyy-MM-dd hh:mm");
+    const QCommandLineOption clock("clock",
+                                   "Set every unit's clock to this local time; it runs on from there "
+                                   "(default: the PC clock).",
+                                   "yyyy-MM-dd hh:mm");
     const QCommandLineOption noise("noise", "Put a few bytes of line noise before every frame.");
-    const QCommandLineOption silence("silence", "Leave the first N requests unanswered (unit selections "
-                                                "included).", "N", "0");
-    const QCommandLineOption silenceAfter("silence-after-records", "Stop the first log transfer after N "
-                                                                   "records, without its end reply; a "
-                                                                   "resent request is answered again.", "N");
+    const QCommandLineOption silence("silence",
+                                     "Leave the first N requests unanswered (unit selections "
+                                     "included).",
+                                     "N", "0");
+    const QCommandLineOption silenceAfter("silence-after-records",
+                                          "Stop the first log transfer after N "
+                                          "records, without its end reply; a "
+                                          "resent request is answered again.",
+                                          "N");
     const QCommandLineOption dropEtx("drop-etx", "Send frame K without its ETX.", "K");
     const QCommandLineOption truncate("truncate", "Cut the text of frame K to N characters.", "N:K");
     p.addOptions({baud, monitorMs, clockMs, latencyMs, unit, absent, select, clock, noise, silence,
