@@ -41,7 +41,17 @@ QString withoutCr(const QByteArray &line)
 
 } // namespace
 
-QByteArray encode(const QString &text)
+namespace {
+
+// ICU's code page 932 table rotates three control codes the IBM way (0x1A, 0x1C, 0x7F);
+// Windows maps them to themselves. None of them is ever part of a double-byte character,
+// so they are kept out of the converter and passed through as they are.
+bool isRotatedControl(char16_t c)
+{
+    return c == 0x1A || c == 0x1C || c == 0x7F;
+}
+
+QByteArray encodeRun(QStringView text)
 {
     QStringEncoder encoder(codecName);
     QByteArray bytes = encoder.encode(text);
@@ -53,17 +63,47 @@ QByteArray encode(const QString &text)
     for (qsizetype i = 0; i < text.size(); ++i) {
         const qsizetype n = text[i].isHighSurrogate() && i + 1 < text.size() ? 2 : 1;
         QStringEncoder one(codecName);
-        const QByteArray piece = one.encode(QStringView(text).mid(i, n));
+        const QByteArray piece = one.encode(text.mid(i, n));
         bytes += one.hasError() ? QByteArray("?") : piece;
         i += n - 1;
     }
     return bytes;
 }
 
-QString decode(const QByteArray &bytes)
+QString decodeRun(QByteArrayView bytes)
 {
     QStringDecoder decoder(codecName);
     return decoder.decode(bytes);
+}
+
+} // namespace
+
+QByteArray encode(const QString &text)
+{
+    QByteArray bytes;
+    qsizetype start = 0;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        if (isRotatedControl(text[i].unicode())) {
+            bytes += encodeRun(QStringView(text).mid(start, i - start));
+            bytes += char(text[i].unicode());
+            start = i + 1;
+        }
+    }
+    return bytes + encodeRun(QStringView(text).mid(start));
+}
+
+QString decode(const QByteArray &bytes)
+{
+    QString text;
+    qsizetype start = 0;
+    for (qsizetype i = 0; i < bytes.size(); ++i) {
+        if (isRotatedControl(uchar(bytes[i]))) {
+            text += decodeRun(QByteArrayView(bytes).sliced(start, i - start));
+            text += QChar(uchar(bytes[i]));
+            start = i + 1;
+        }
+    }
+    return text + decodeRun(QByteArrayView(bytes).sliced(start));
 }
 
 bool checkCodec()
