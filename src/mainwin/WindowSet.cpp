@@ -52,3 +52,9 @@ void WindowSet::CloseSecondaryWindows()
         }
     }
 }
+
+QString WindowSet::nameOf(WindowId id)
+{
+    static const int numbers[] = {2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 16, 17, 18, 20, 22, 24, 23};
+    return QStringLiteral("Form%1").arg(numbers[int(id)]);
+}

@@ -53,6 +53,7 @@ public:
     // code runs. The water-spray basic conditions window is not part of that order.
     void CloseSecondaryWindows();
     static const std::vector<WindowId> &closingOrder();
+    static QString nameOf(WindowId id); // "Form5"
 
 private:
     QHash<WindowId, Factory> m_factories;

@@ -1,0 +1,126 @@
+// The whole program against the simulated unit line on a real pseudo-terminal.
+#include "testmain.h"
+
+#include "common/Prompt.h"
+#include "link/SerialLink.h"
+#include "mainwin/MainWindow.h"
+#include "mainwin/Program.h"
+#include "sim/SimLine.h"
+
+#include <QComboBox>
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace {
+void writeFile(const QString &path, const QByteArray &bytes)
+{
+    QDir().mkpath(QFileInfo(path).path());
+    QFile f(path);
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    f.write(bytes);
+}
+} // namespace
+
+class EndToEndTest : public QObject {
+    Q_OBJECT
+private slots:
+    void programTalksToTheLine()
+    {
+        QTemporaryDir root;
+        // COM2 at 9600 baud, as the port settings window stores them.
+        writeFile(root.path() + "/ZRLOG/COM/COMPORT2.TXT", "\"01\"\r\n");
+        writeFile(root.path() + "/ZRLOG/COM/COMPORT3.TXT", "\" 1\"\r\n");
+        SimLine sim;
+        sim.setMonitorIntervalMs(0);
+        sim.setClockIntervalMs(0);
+
+        Prompt::Script prompts;
+        Prompt::setScript(&prompts);
+        ProgramOptions options = ParseProgramOptions({"--root", root.path(), "--com", "COM2=" + sim.slavePath()});
+        QVERIFY(options.error.isEmpty());
+        {
+            Program program(options);
+            program.start(QDateTime(QDate(2026, 12, 8), QTime(9, 5)));
+            MainWindow &w = program.window();
+            QVERIFY(w.link().isOpen());
+            QCOMPARE(w.link().portNumber(), 2);
+            QCOMPARE(w.link().settings(), QStringLiteral("9600,n,8,2"));
+            QCOMPARE(w.state().PcLineSpeed, QStringLiteral("9600"));
+
+            // A frame the program sends arrives byte for byte.
+            w.selectUnitId(5);
+            QTRY_COMPARE(sim.requests(), QList<QByteArray>{"ID05ID"});
+            // The unit's answer is dispatched.
+            QTRY_COMPARE(w.Label19->text(), QStringLiteral("ID ﾃﾞｰﾀ設定完了"));
+
+            sim.sendMonitoring();
+            QTRY_COMPARE(w.Label21->text(), QStringLiteral(" 通信中"));
+            QCOMPARE(w.Timer2->interval(), 25000);
+            QVERIFY(w.Combo1->currentText().startsWith(" ID_No ： "));
+
+            QVERIFY(prompts.asked.isEmpty());
+            w.endProgram = [] {};
+        }
+        Prompt::setScript(nullptr);
+    }
+
+    void commandLine_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<bool>("ok");
+        QTest::newRow("root and ports") << QStringList{"--root", "/x", "--com", "COM4=/dev/ttyUSB0", "--com=com26=/d"}
+                                        << true;
+        QTest::newRow("port out of range") << QStringList{"--com", "COM27=/dev/x"} << false;
+        QTest::newRow("missing value") << QStringList{"--root"} << false;
+        QTest::newRow("unknown option") << QStringList{"--frobnicate"} << false;
+    }
+    void commandLine()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(bool, ok);
+        const ProgramOptions o = ParseProgramOptions(arguments);
+        QCOMPARE(o.error.isEmpty(), ok);
+        if (QTest::currentDataTag() == QByteArray("root and ports")) {
+            QCOMPARE(o.root, QStringLiteral("/x"));
+            QCOMPARE(o.devices.value(4), QStringLiteral("/dev/ttyUSB0"));
+            QCOMPARE(o.devices.value(26), QStringLiteral("/d"));
+        }
+    }
+
+    void programProcessRunsOnTheLine()
+    {
+        const QString binary = qEnvironmentVariable("UNITDESK_UNITDESK_BIN");
+        if (binary.isEmpty())
+            QSKIP("UNITDESK_UNITDESK_BIN is not set (run through ctest)");
+        QTemporaryDir root;
+        SimLine sim;
+        sim.setMonitorIntervalMs(100);
+        QProcess program;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert("QT_QPA_PLATFORM", "offscreen");
+        program.setProcessEnvironment(env);
+        program.start(binary, {"--root", root.path(), "--com", "COM1=" + sim.slavePath()});
+        QVERIFY(program.waitForStarted());
+        QTRY_VERIFY_WITH_TIMEOUT(QFileInfo(root.path() + "/GRP/ZR3/Y" + QDate::currentDate().toString("yyyy") +
+                                           "/DAY")
+                                     .isDir(),
+                                 10000);
+        QTest::qWait(500); // replies flow in while it runs
+        QCOMPARE(program.state(), QProcess::Running);
+        program.terminate();
+        QVERIFY(program.waitForFinished(5000));
+
+        QProcess help;
+        help.start(binary, {"--help"});
+        QVERIFY(help.waitForFinished(5000));
+        QCOMPARE(help.exitCode(), 0);
+        QVERIFY(help.readAllStandardOutput().contains("--com COMn=DEVICE"));
+    }
+};
+
+UNITDESK_TEST(EndToEndTest)
+#include "EndToEndTest.moc"
