@@ -33,10 +33,18 @@ struct OneLetterCode {
 // Tried in this order; at most one runs. The "C" handler's owner sends the request for the
 // second half of the time bands itself: the dispatcher has no link to send on.
 const OneLetterCode oneLetterCodes[] = {
-    {'M', &ReplyHandlers::onM}, {'Y', &ReplyHandlers::onY}, {'O', &ReplyHandlers::onO},
-    {'P', &ReplyHandlers::onP}, {'D', &ReplyHandlers::onD}, {'Q', &ReplyHandlers::onQ},
-    {'A', &ReplyHandlers::onA}, {'S', &ReplyHandlers::onS}, {'C', &ReplyHandlers::onC},
-    {'K', &ReplyHandlers::onK}, {'B', &ReplyHandlers::onB}, {'E', &ReplyHandlers::onE},
+    {'M', &ReplyHandlers::onM},
+    {'Y', &ReplyHandlers::onY},
+    {'O', &ReplyHandlers::onO},
+    {'P', &ReplyHandlers::onP},
+    {'D', &ReplyHandlers::onD},
+    {'Q', &ReplyHandlers::onQ},
+    {'A', &ReplyHandlers::onA},
+    {'S', &ReplyHandlers::onS},
+    {'C', &ReplyHandlers::onC},
+    {'K', &ReplyHandlers::onK},
+    {'B', &ReplyHandlers::onB},
+    {'E', &ReplyHandlers::onE},
     {'W', nullptr},
 };
 

@@ -10,6 +10,11 @@ PortErrorAction portErrorAction(QSerialPort::SerialPortError error)
     case QSerialPort::ResourceError:
         // The device went away (a USB adapter pulled out): only closing helps.
         return PortErrorAction::Close;
+    case QSerialPort::ReadError:
+        // The line was hung up (the read gave nothing although data was announced). The
+        // port never receives again: on Linux it would announce the same again and again
+        // without end, on Windows it stops reading. Closed, it can be chosen anew.
+        return PortErrorAction::Close;
     case QSerialPort::NoError:
     case QSerialPort::DeviceNotFoundError: // open failed: the port is closed already
     case QSerialPort::PermissionError:     // open failed: in use or no access
@@ -17,7 +22,6 @@ PortErrorAction portErrorAction(QSerialPort::SerialPortError error)
     case QSerialPort::NotOpenError:
     case QSerialPort::UnsupportedOperationError: // a line the device cannot set (RTS on a pty)
     case QSerialPort::WriteError:                // one frame lost; the download watchdog resends
-    case QSerialPort::ReadError:                 // one reply lost; the watchdogs cover it
     case QSerialPort::TimeoutError:              // only the blocking calls give it; none is used
     case QSerialPort::UnknownError:              // a working port is not given up on a guess
         return PortErrorAction::Ignore;

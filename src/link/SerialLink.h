@@ -33,7 +33,7 @@ public:
     int portNumber() const { return m_portNumber; }
     bool setSettings(const QString &settings); // "9600,n,8,2"
     QString settings() const { return m_settings; }
-    bool setLineDefaults();                     // no handshaking, RTS off (skipped silently where unsupported)
+    bool setLineDefaults(); // no handshaking, RTS off (skipped silently where unsupported)
     bool open();
     bool isOpen() const;
 
