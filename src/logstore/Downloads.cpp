@@ -1,0 +1,664 @@
+#include "Downloads.h"
+
+#include "DownloadRequests.h"
+#include "RecordLine.h"
+#include "StorePaths.h"
+#include "common/AppState.h"
+#include "common/DriveMap.h"
+#include "common/Prompt.h"
+#include "common/TextFile.h"
+#include "common/Vb.h"
+#include "link/SerialLink.h"
+
+#include <QDate>
+#include <QLabel>
+#include <QProgressBar>
+#include <QTimer>
+
+namespace {
+
+constexpr int WatchdogMs = 3000;
+constexpr int SlotsPerDay = 48;
+constexpr char STX = 0x02;
+constexpr char ETX = 0x03;
+
+QString two(int value)
+{
+    return Format(value, QStringLiteral("00"));
+}
+
+// A channel number read from the wire becomes part of a path: every character that is not
+// a decimal digit is taken as "0", so it is always two digits.
+QString channelDigits(const QString &text)
+{
+    QString out;
+    for (int i = 0; i < 2; ++i) {
+        const QChar c = i < text.size() ? text[i] : QChar('0');
+        out += c.isDigit() && c.unicode() < 128 ? c : QChar('0');
+    }
+    return out;
+}
+
+Prompt::Message question(const QString &text, const QString &title)
+{
+    return {text, title, Prompt::Buttons::OkCancel, Prompt::Icon::Warning, Prompt::Answer::Cancel};
+}
+
+} // namespace
+
+struct DownloadController::Impl {
+    AppState &s;
+    DownloadContext &c;
+    SerialLink &link;
+    DownloadView v;
+    TextFile::AppendFile dayFile, monthFile;
+
+    bool active = false;    // a download runs: its replies are taken
+    QString kind;           // UnitTypeCode at the start
+    QString kindFolder;     // empty for kind G: nothing is received or stored
+    QString groupDir;       // GroupDir at the start
+    QString chNo;           // channel folder of the month being received
+    bool dayStored = false; // the temporary day file has been copied into the store
+
+    // What the unit will send again when LastRequest is resent: reception goes back to the
+    // first day of that request, so a repeated day never lands behind the part already
+    // received and a repeated month never shifts its days.
+    struct RestartPoint {
+        bool valid = false;
+        bool startsMonth = false;
+        int year = 0, month = 0, day = 0, daysLeft = 0, slotsLeft = 0, progress = 0;
+        QString downloadState, streamFlag;
+    } restart;
+
+    Impl(AppState &state, SerialLink &serial, const DownloadView &view)
+        : s(state), c(state.Download), link(serial), v(view)
+    {
+    }
+
+    // Controls ---------------------------------------------------------------------------
+
+    static void setText(QLabel *label, const QString &text)
+    {
+        if (label)
+            label->setText(text);
+    }
+    void setProgress(int maximum, int value)
+    {
+        if (!v.ProgressBar1)
+            return;
+        v.ProgressBar1->setMaximum(maximum);
+        v.ProgressBar1->setValue(value);
+    }
+    void progressStep()
+    {
+        if (v.ProgressBar1)
+            v.ProgressBar1->setValue(qMin(v.ProgressBar1->value() + 1, v.ProgressBar1->maximum()));
+    }
+    void armWatchdog()
+    {
+        if (!v.Timer1)
+            return;
+        v.Timer1->stop();
+        v.Timer1->setInterval(WatchdogMs);
+        v.Timer1->start();
+    }
+    void stopWatchdog()
+    {
+        if (v.Timer1)
+            v.Timer1->stop();
+    }
+    void enableTimer2(bool on)
+    {
+        if (!v.Timer2)
+            return;
+        if (on)
+            v.Timer2->start();
+        else
+            v.Timer2->stop();
+    }
+    QString dateLabel(const QString &day) const
+    {
+        return two(c.CurYear) + QStringLiteral("年") + QString::number(c.CurMonth) + QStringLiteral("月") +
+               day + QStringLiteral("日");
+    }
+
+    // Requests ---------------------------------------------------------------------------
+
+    void sendRequest(const QByteArray &text)
+    {
+        if (text.isEmpty())
+            return; // kind G: LastRequest stays as it was
+        c.LastRequest = STX + text + ETX;
+        link.SendFrame(text);
+        restart.valid = true;
+    }
+    void sendFinish()
+    {
+        if (link.isOpen())
+            link.SendFrame(FinishRequest());
+    }
+    // Called once a request's state is set up: a resend of LastRequest comes back here.
+    void markRestartPoint(bool startsMonth)
+    {
+        restart.startsMonth = startsMonth;
+        restart.year = c.CurYear;
+        restart.month = c.CurMonth;
+        restart.day = c.CurDay;
+        restart.daysLeft = c.DaysLeft;
+        restart.slotsLeft = c.SlotsLeft;
+        restart.progress = v.ProgressBar1 ? v.ProgressBar1->value() : 0;
+        restart.downloadState = c.DownloadState;
+        restart.streamFlag = c.StreamFlag;
+    }
+    bool backToRestartPoint()
+    {
+        c.CurYear = restart.year;
+        c.CurMonth = restart.month;
+        c.CurDay = restart.day;
+        c.DaysLeft = restart.daysLeft;
+        c.SlotsLeft = restart.slotsLeft;
+        c.SlotIndex = 0;
+        c.StopRequested = 0;
+        c.DownloadState = restart.downloadState;
+        c.StreamFlag = restart.streamFlag;
+        if (v.ProgressBar1)
+            v.ProgressBar1->setValue(restart.progress);
+        if (!restartDayFile())
+            return false;
+        return !restart.startsMonth || !c.RangeDownload || restartMonthFile();
+    }
+
+    // Temporary files and the store ------------------------------------------------------
+
+    bool restartDayFile()
+    {
+        dayStored = false;
+        DriveMap::ensureDir(TempFolder());
+        const QString header = two(c.CurYear) + '/' + two(c.CurMonth) + '/' + two(c.CurDay);
+        if (dayFile.restart(TempDayFile()) && dayFile.appendLine(header))
+            return true;
+        return storeError(TempDayFile());
+    }
+    bool restartMonthFile()
+    {
+        DriveMap::ensureDir(TempFolder());
+        if (monthFile.restart(TempMonthFile()) &&
+            monthFile.appendLine(two(c.CurYear) + '/' + two(c.CurMonth)))
+            return true;
+        return storeError(TempMonthFile());
+    }
+    void closeTempFiles()
+    {
+        dayFile.close();
+        monthFile.close();
+    }
+    bool storeDay()
+    {
+        dayFile.close();
+        dayStored = true;
+        const QString dest = DayLogFile(groupDir, kindFolder, c.CurYear, c.CurMonth, c.CurDay, chNo);
+        return DriveMap::replaceFile(TempDayFile(), dest) || storeError(dest);
+    }
+    bool storeMonth()
+    {
+        monthFile.close();
+        const QString dest = MonthLogFile(groupDir, kindFolder, c.CurYear, c.CurMonth, chNo);
+        return DriveMap::replaceFile(TempMonthFile(), dest) || storeError(dest);
+    }
+
+    // The store cannot be written: the download stops where it is (the unit is told to
+    // stop, the watchdog is off), everything stored before stays, and the user is told once.
+    bool storeError(const QString &path)
+    {
+        const bool unitBusy = restart.valid;
+        stopWatchdog();
+        closeTempFiles();
+        endDownload();
+        if (unitBusy)
+            sendFinish();
+        Prompt::ask({QStringLiteral("ﾀﾞｳﾝﾛｰﾄﾞﾃﾞｰﾀを保存できません") + '\n' + path,
+                     QStringLiteral("ダウンロード不良"), Prompt::Buttons::Ok, Prompt::Icon::Warning,
+                     Prompt::Answer::Ok},
+                    v.dialogParent);
+        return false;
+    }
+
+    // Lifecycle ---------------------------------------------------------------------------
+
+    bool receiving() const { return active && !kindFolder.isEmpty(); }
+
+    // A new start replaces a running download: its temporary files go.
+    void begin()
+    {
+        if (active) {
+            stopWatchdog();
+            closeTempFiles();
+            DriveMap::removeFile(TempDayFile());
+            DriveMap::removeFile(TempMonthFile());
+        }
+        active = true;
+        kind = s.UnitTypeCode;
+        kindFolder = KindFolder(kind);
+        groupDir = s.GroupDir;
+        chNo.clear();
+        restart = {};
+        s.SlotLabels = MakeSlotLabels();
+    }
+    // Ends the download without a status text: no reply is taken any more.
+    void endDownload()
+    {
+        active = false;
+        restart.valid = false;
+        enableTimer2(true);
+        c.DayDownload = 0;
+        c.RangeDownload = 0;
+        c.StreamFlag.clear();
+        c.DownloadState.clear();
+    }
+    void finish()
+    {
+        stopWatchdog();
+        setText(v.Label19, QStringLiteral("ﾀﾞｳﾝﾛｰﾄﾞ終了"));
+        closeTempFiles();
+        endDownload();
+    }
+    // The first request of a download, once the temporary files are ready.
+    void sendFirstRequest(const QByteArray &request, bool startsMonth)
+    {
+        if (!link.isOpen())
+            return; // nothing is sent and no timer changes
+        sendRequest(request);
+        c.RetryCount = 0;
+        markRestartPoint(startsMonth);
+        armWatchdog();
+        enableTimer2(false);
+    }
+    // The unit's clock is in the month being received: that month ends today.
+    bool clockInCurrentMonth() const
+    {
+        return int(Val(s.UnitClock.yy)) == c.CurYear && int(Val(s.UnitClock.mm)) == c.CurMonth;
+    }
+    void takeClockSlot()
+    {
+        c.ClockDay = int(Val(s.UnitClock.dd));
+        c.ClockSlot = ClockSlot(s.UnitClock.hh, s.UnitClock.mi);
+    }
+    // The day before CurDay was the last day of the range.
+    bool endDayDone() const
+    {
+        return int(Val(s.EndDate.yy)) == c.CurYear && int(Val(s.EndDate.mm)) == c.CurMonth &&
+               int(Val(s.EndDate.dd)) == c.CurDay - 1;
+    }
+
+    // Starts ------------------------------------------------------------------------------
+
+    void startDay()
+    {
+        if (Prompt::ask(question(QStringLiteral("１日のﾃﾞｰﾀをﾀﾞｳﾝﾛｰﾄﾞします"),
+                                 QStringLiteral("日報データのダウンロード")),
+                        v.dialogParent) != Prompt::Answer::Ok)
+            return;
+        begin();
+        c.DayDownload = 1;
+        c.RangeDownload = 0;
+        setProgress(49, 1);
+        c.DaysLeft = 1;
+        c.SlotsLeft = SlotsPerDay;
+        c.SlotIndex = 0;
+        c.RetryCount = 0;
+        c.StreamFlag.clear();
+        c.DownloadState.clear();
+        c.StopRequested = 0;
+        const DateText day = s.PickedDate;
+        s.StartDate = day;
+        c.CurYear = int(Val(day.yy));
+        c.CurMonth = int(Val(day.mm));
+        c.CurDay = int(Val(day.dd));
+        takeClockSlot();
+        if (clockInCurrentMonth() && c.ClockDay == c.CurDay)
+            c.SlotsLeft = c.ClockSlot;
+        setText(v.Label1, day.yy + QStringLiteral("年") + day.mm + QStringLiteral("月") + day.dd +
+                              QStringLiteral("日"));
+        if (!kindFolder.isEmpty() && !EnsureYearFolders(groupDir, kindFolder, c.CurYear, 0)) {
+            storeError(YearFolder(groupDir, kindFolder, c.CurYear) + QStringLiteral("\\DAY"));
+            return;
+        }
+        if (!restartDayFile())
+            return;
+        setText(v.Label19, QStringLiteral("ﾀﾞｳﾝﾛｰﾄﾞ開始"));
+        setText(v.Label21, QStringLiteral("残 ： ") + QString::number(c.SlotsLeft));
+        sendFirstRequest(DayRequest(kind, c.CurYear, c.CurMonth, c.CurDay), false);
+    }
+
+    void startMonth()
+    {
+        if (v.ProgressBar1)
+            v.ProgressBar1->setValue(1);
+        if (Prompt::ask(question(QStringLiteral("月間ﾃﾞｰﾀをﾀﾞｳﾝﾛｰﾄﾞします"),
+                                 QStringLiteral("デマンド データのダウンロード")),
+                        v.dialogParent) != Prompt::Answer::Ok)
+            return;
+        begin();
+        c.DayDownload = 0;
+        c.RangeDownload = 1;
+        setProgress(32, 1);
+        c.CurYear = int(Val(s.StartDate.yy));
+        c.CurMonth = int(Val(s.StartDate.mm));
+        c.CurDay = int(Val(s.StartDate.dd));
+        c.DaysLeft = qMax(1, MonthLength(c.CurYear, c.CurMonth) - c.CurDay + 1);
+        c.SlotIndex = 0;
+        c.RetryCount = 0;
+        c.StreamFlag.clear();
+        c.DownloadState.clear();
+        c.StopRequested = 0;
+        if (clockInCurrentMonth()) {
+            takeClockSlot();
+            c.DaysLeft = qMax(1, c.ClockDay - c.CurDay + 1);
+        }
+        if (!kindFolder.isEmpty() && !EnsureYearFolders(groupDir, kindFolder, c.CurYear, c.CurMonth)) {
+            storeError(YearFolder(groupDir, kindFolder, c.CurYear));
+            return;
+        }
+        if (!restartDayFile() || !restartMonthFile())
+            return;
+        setText(v.Label19, QStringLiteral("ﾀﾞｳﾝﾛｰﾄﾞ開始"));
+        setText(v.Label21, dateLabel(QString::number(c.CurDay)));
+        sendFirstRequest(MonthRequest(kind, c.CurYear, c.CurMonth, c.CurDay), true);
+    }
+
+    // Replies -----------------------------------------------------------------------------
+
+    void header(const QByteArray &reply)
+    {
+        if (c.DownloadState.isEmpty()) {
+            firstHeader(reply);
+            return;
+        }
+        if (c.DownloadState == QLatin1String("1") && c.StreamFlag == QLatin1String("D")) {
+            dayChange(reply);
+            return;
+        }
+        armWatchdog(); // the header of a day asked for day by day
+    }
+
+    void firstHeader(const QByteArray &reply)
+    {
+        c.LogChNo = channelDigits(QString::fromLatin1(Mid(reply, 2, 2)));
+        c.HeaderDay = QString::fromLatin1(Mid(reply, 5, 2));
+        if (v.reloadChannelNames)
+            v.reloadChannelNames();
+        c.StreamFlag = QString::fromLatin1(Mid(reply, 4, 1));
+        const bool spray = kind == QLatin1String("WJ");
+        chNo = spray ? channelDigits(s.SprayNo) : c.LogChNo;
+        setText(v.Label9,
+                spray ? QStringLiteral("水噴射番号: ") + s.SprayNo : QStringLiteral("CH番号: ") + c.LogChNo);
+        if (!EnsureChannelFolders(groupDir, kindFolder, c.CurYear, c.CurMonth, chNo)) {
+            storeError(YearFolder(groupDir, kindFolder, c.CurYear) + QStringLiteral("\\DAY\\CH") + chNo);
+            return;
+        }
+        c.DownloadState = QStringLiteral("1");
+        if (c.StreamFlag == QLatin1String("D")) {
+            setText(v.Label21, dateLabel(c.HeaderDay));
+            progressStep();
+        }
+        armWatchdog();
+    }
+
+    // A streamed range: the header of the next day closes the day before.
+    void dayChange(const QByteArray &reply)
+    {
+        c.HeaderDay = QString::fromLatin1(Mid(reply, 5, 2));
+        stopWatchdog();
+        if (!storeDay())
+            return;
+        c.DaysLeft -= 1;
+        c.CurDay += 1;
+        c.SlotIndex = 0;
+        c.RetryCount = 0;
+        if (!restartDayFile())
+            return;
+        if (c.DaysLeft <= 0) {
+            // The unit goes on beyond the days it was asked for: stop it. A month's days are
+            // all in by now, so its file is kept as well.
+            sendFinish();
+            setText(v.Label19, QStringLiteral("ﾀﾞｳﾝﾛｰﾄﾞ終了"));
+            closeTempFiles();
+            if (c.RangeDownload != 1 || storeMonth())
+                endDownload();
+            return;
+        }
+        if (endDayDone()) {
+            sendFinish();
+            setText(v.Label19, QStringLiteral("ﾀﾞｳﾝﾛｰﾄﾞ 終了"));
+            closeTempFiles();
+            if (storeMonth())
+                endDownload();
+            return;
+        }
+        setText(v.Label21, dateLabel(c.HeaderDay));
+        setText(v.Label19, QStringLiteral("ﾀﾞｳﾝﾛｰﾄﾞ 中"));
+        progressStep();
+        armWatchdog();
+    }
+
+    void record(const QByteArray &reply)
+    {
+        if (c.StopRequested == 1 || c.DownloadState == QLatin1String("Q") || c.SlotIndex >= SlotsPerDay)
+            return;
+        enableTimer2(false);
+        const QString line = RecordLine(reply, kind, c.CurDay, Mid(s.SlotLabels, 6 * c.SlotIndex + 1, 5));
+        if (!dayFile.appendLine(line)) {
+            storeError(TempDayFile());
+            return;
+        }
+        if (c.StreamFlag == QLatin1String("D") && c.RangeDownload == 1 && !monthFile.appendLine(line)) {
+            storeError(TempMonthFile());
+            return;
+        }
+        c.SlotIndex += 1;
+        if (c.DayDownload == 1) {
+            progressStep();
+            c.SlotsLeft = qMax(0, c.SlotsLeft - 1);
+            setText(v.Label21, QStringLiteral("残 ： ") + QString::number(c.SlotsLeft));
+        }
+        // Today's records end at the current half hour: tell the unit to stop there.
+        if (clockInCurrentMonth() && c.ClockSlot == c.SlotIndex && c.ClockDay == c.CurDay) {
+            c.StopRequested = 1;
+            sendFinish();
+        }
+    }
+
+    void endOfDay()
+    {
+        // Nothing of the month has come yet: the channel is unknown and nothing can be stored.
+        // The watchdog asks again.
+        if (c.DownloadState.isEmpty())
+            return;
+        stopWatchdog();
+        if (c.StreamFlag == QLatin1String("D")) {
+            monthEnd(false);
+            return;
+        }
+        if (!storeDay())
+            return;
+        c.DaysLeft -= 1;
+        if (c.DaysLeft > 0)
+            nextDay();
+        else if (c.RangeDownload == 1)
+            monthEnd(false);
+        else
+            finish();
+    }
+
+    // A range fetched day by day: ask for the day after the one just stored.
+    void nextDay()
+    {
+        c.CurDay += 1;
+        if (!restartDayFile())
+            return;
+        if (endDayDone()) {
+            monthEnd(true);
+            return;
+        }
+        setText(v.Label21, dateLabel(QString::number(c.CurDay)));
+        c.SlotIndex = 0;
+        c.RetryCount = 0;
+        armWatchdog();
+        sendRequest(DayRequest(kind, c.CurYear, c.CurMonth, c.CurDay));
+        setText(v.Label19, QStringLiteral("ﾀﾞｳﾝﾛｰﾄﾞ 中"));
+        progressStep();
+        markRestartPoint(false);
+    }
+
+    // pastEndDay: reached through the end-date test of a day-by-day range, where the
+    // temporary day file is the day after the range and holds only its header.
+    void monthEnd(bool pastEndDay)
+    {
+        if (c.DayDownload == 1) {
+            if (dayStored || storeDay())
+                finish();
+            return;
+        }
+        if (!pastEndDay && !dayStored && !storeDay())
+            return;
+        closeTempFiles();
+        if (!storeMonth())
+            return;
+        if (!advanceMonth()) {
+            finish();
+            return;
+        }
+        const bool streamed = c.StreamFlag == QLatin1String("D");
+        setProgress(32, 1);
+        c.DaysLeft = qMax(1, MonthLength(c.CurYear, c.CurMonth));
+        c.CurDay = 1;
+        c.SlotIndex = 0;
+        c.RetryCount = 0;
+        c.DownloadState.clear();
+        c.StopRequested = 0;
+        if (clockInCurrentMonth()) {
+            takeClockSlot();
+            c.DaysLeft = qMax(1, c.ClockDay);
+        }
+        if (!restartDayFile() || !restartMonthFile())
+            return;
+        setText(v.Label19, QStringLiteral("ﾀﾞｳﾝﾛｰﾄﾞ開始"));
+        setText(v.Label21, dateLabel(QString::number(c.CurDay)));
+        // The first header of the new month is a first header again (channel, streaming).
+        c.DayDownload = 0;
+        c.StreamFlag.clear();
+        c.DownloadState.clear();
+        sendRequest(streamed ? MonthRequest(kind, c.CurYear, c.CurMonth, 1)
+                             : DayRequest(kind, c.CurYear, c.CurMonth, 1));
+        armWatchdog();
+        enableTimer2(false);
+        markRestartPoint(true);
+    }
+
+    // Moves to the month after CurMonth when the range end lies beyond it. An end before
+    // the start ends the range with the start month.
+    bool advanceMonth()
+    {
+        const int end = int(Val(s.EndDate.yy)) * 12 + int(Val(s.EndDate.mm));
+        if (end <= c.CurYear * 12 + c.CurMonth)
+            return false;
+        if (++c.CurMonth > 12) {
+            c.CurMonth = 1;
+            c.CurYear += 1;
+        }
+        return true;
+    }
+
+    // Watchdog ----------------------------------------------------------------------------
+
+    void expired()
+    {
+        stopWatchdog();
+        if (v.Timer1)
+            v.Timer1->setInterval(WatchdogMs);
+        if (!active)
+            return;
+        c.RetryCount += 1;
+        if (c.RetryCount > 2) {
+            closeTempFiles();
+            endDownload();
+            Prompt::ask(question(QStringLiteral("ﾀﾞｳﾝﾛｰﾄﾞ通信不良です"), QStringLiteral("ダウンロード不良")),
+                        v.dialogParent);
+            return;
+        }
+        if (link.isOpen() && c.LastRequest.size() > 2) {
+            if (restart.valid && receiving() && !backToRestartPoint())
+                return;
+            link.SendFrame(c.LastRequest.mid(1, c.LastRequest.size() - 2));
+        }
+        if (v.Timer1)
+            v.Timer1->start();
+    }
+
+    // A frame whose ETX was lost arrives merged with the next one (separated by its STX):
+    // each part is handled as the reply it was.
+    void route(const QByteArray &reply, void (Impl::*handler)(const QByteArray &))
+    {
+        const QList<QByteArray> parts = reply.split(STX);
+        for (qsizetype i = 0; i < parts.size() && receiving(); ++i) {
+            const QByteArray &part = parts[i];
+            if (i == 0)
+                (this->*handler)(part);
+            else if (part.startsWith('Y'))
+                header(part);
+            else if (part.startsWith('M'))
+                record(part);
+            else if (part.startsWith('O'))
+                endOfDay();
+        }
+    }
+    void endOfDayReply(const QByteArray &) { endOfDay(); }
+};
+
+DownloadController::DownloadController(AppState &state, SerialLink &link, const DownloadView &view,
+                                       QObject *parent)
+    : QObject(parent), d(new Impl(state, link, view))
+{
+}
+
+DownloadController::~DownloadController()
+{
+    delete d;
+}
+
+void DownloadController::startDay()
+{
+    d->startDay();
+}
+void DownloadController::startMonth()
+{
+    d->startMonth();
+}
+void DownloadController::onHeader(const QByteArray &reply)
+{
+    d->route(reply, &Impl::header);
+}
+void DownloadController::onRecord(const QByteArray &reply)
+{
+    d->route(reply, &Impl::record);
+}
+void DownloadController::onEndOfDay(const QByteArray &reply)
+{
+    d->route(reply, &Impl::endOfDayReply);
+}
+void DownloadController::watchdogExpired()
+{
+    d->expired();
+}
+bool DownloadController::isRunning() const
+{
+    return d->active;
+}
+
+void EnsureCalendarFolders(const AppState &state, const QDate &date)
+{
+    const QString kindFolder = KindFolder(state.UnitTypeCode);
+    if (kindFolder.isEmpty() || state.UnitTypeCode == QLatin1String("WJ") || !date.isValid())
+        return;
+    EnsureYearFolders(state.GroupDir, kindFolder, date.year() % 100, date.month());
+}

@@ -1,0 +1,28 @@
+#pragma once
+// Where downloaded logs live. All paths are logical ("C:\GRP01\ZR1\Y2013\DAY\CH05\m01d05.TXT");
+// years, months and days are numbers written with two digits, nn a two-digit channel text.
+#include <QString>
+
+// "\ZR1" for kinds A and B, "\ZR4" for WJ, "\ZR3" for C, "\ZR2" for D; empty for G, whose
+// logs are never fetched or stored.
+QString KindFolder(const QString &unitTypeCode);
+
+// groupDir + kindFolder + "\Y20" + yy
+QString YearFolder(const QString &groupDir, const QString &kindFolder, int year);
+// ...\Y20yy\DAY\CHnn\mMMdDD.TXT
+QString DayLogFile(const QString &groupDir, const QString &kindFolder, int year, int month, int day,
+                   const QString &chNo);
+// ...\Y20yy\Mmm\CHnn\MnLog.TXT
+QString MonthLogFile(const QString &groupDir, const QString &kindFolder, int year, int month,
+                     const QString &chNo);
+
+QString TempFolder();    // C:\ZRLOG\TEMP
+QString TempDayFile();   // C:\ZRLOG\TEMP\KOKI_DAY.TXT: the day being received
+QString TempMonthFile(); // C:\ZRLOG\TEMP\KOKI_MON.TXT: the month being received
+
+// The year folder with its "\DAY" folder and, for month > 0, its "\Mmm" folder; every
+// missing level is created. False when a folder cannot be made.
+bool EnsureYearFolders(const QString &groupDir, const QString &kindFolder, int year, int month);
+// "\Mmm\CHnn" and "\DAY\CHnn" below the year folder, where a day's and a month's logs go.
+bool EnsureChannelFolders(const QString &groupDir, const QString &kindFolder, int year, int month,
+                          const QString &chNo);
