@@ -62,6 +62,10 @@ PortSettingsDialog::PortSettingsDialog(SerialLink &link, AppState &state, QWidge
     body->setLayout(grid);
     outer->addWidget(body, 1);
     outer->addWidget(StatusBar1);
+
+    // Wide enough for the status text in panel 2, no wider.
+    const int statusWidth = 2 * fontMetrics().horizontalAdvance(PortSettings::statusText(26, "115200")) + 64;
+    resize(qMax(minimumSizeHint().width(), statusWidth), minimumSizeHint().height());
 }
 
 void PortSettingsDialog::prepareToShow()
