@@ -58,7 +58,8 @@ int main(int argc, char **argv)
                                   "(default NN), streaming or day by day (default stream); replaces "
                                   "the unit of the same number. Repeatable.",
                                   "NN:KIND[:CH[:stream|day]]");
-    const QCommandLineOption absent("absent", "Take unit NN off the line. Repeatable.", "NN");
+    const QCommandLineOption absent("absent", "Take unit NN off the line (after any --unit). Repeatable.",
+                                    "NN");
     const QCommandLineOption select("select", "Unit selected at start (default 01).", "NN", "01");
     const QCommandLineOption clock("clock",
                                    "Set every unit's clock to this local time; it runs on from there "
