@@ -41,6 +41,7 @@ private slots:
     void assembles_data();
     void assembles();
     void dispatcherMayClearRxCode();
+    void framesArrivingDuringAHandlerStandAlone();
     void overlongFrameIsDroppedAndNextFrameTaken_data();
     void overlongFrameIsDroppedAndNextFrameTaken();
     void randomNoiseBetweenFramesLeavesFramesIntact();
@@ -104,6 +105,23 @@ void RxAssemblerTest::dispatcherMayClearRxCode()
     QCOMPARE(rx.RxCode, QByteArray());
     rx.feed(frame("TK"), [](const QByteArray &, QByteArray &) {});
     QCOMPARE(rx.RxCode, QByteArray("T"));
+}
+
+void RxAssemblerTest::framesArrivingDuringAHandlerStandAlone()
+{
+    // A handler that shows a message box runs the event loop, and the port may deliver the
+    // next frame before the handler returns.
+    RxAssembler rx;
+    QList<QByteArray> texts;
+    RxAssembler::Dispatch dispatch = [&](const QByteArray &text, QByteArray &) {
+        texts << text;
+        if (text == "O")
+            rx.feed(frame("Y05D02") + STX + "M1", dispatch);
+    };
+    rx.feed(frame("O") + "2" + ETX, dispatch);
+    QCOMPARE(texts, (QList<QByteArray>{"O", "Y05D02", "M12"}));
+    QVERIFY(!rx.RxSynced);
+    QCOMPARE(rx.RxCode, QByteArray("M"));
 }
 
 void RxAssemblerTest::overlongFrameIsDroppedAndNextFrameTaken_data()
