@@ -78,10 +78,11 @@ MonitoringTexts DecodeMonitoringReply(const QByteArray &reply, const QString &un
     }
     t.version = QStringLiteral("Ver_No.： ") + text(Mid(r, 16, 2));
     t.unitIdText = QStringLiteral(" ID_No ： ") + text(Mid(r, 14, 2));
+    const QByteArray controlState = Mid(r, 13, 1);
     if (spray)
         t.state = SprayStateText(Mid(r, 20, 2)) + QStringLiteral(" _ ") + text(Mid(r, 22, 1));
-    else
-        t.state = ControlStateText(r.at(12));
+    else if (!controlState.isEmpty())
+        t.state = ControlStateText(controlState.at(0));
     return t;
 }
 

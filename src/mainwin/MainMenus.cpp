@@ -8,6 +8,7 @@
 #include "logstore/GroupClear.h"
 
 #include <QAction>
+#include <QEvent>
 #include <QLabel>
 #include <QMenuBar>
 #include <QPageSetupDialog>
@@ -122,6 +123,13 @@ QIcon toolImage(const ToolButton &b)
     return QIcon(pm);
 }
 
+// A button without a tool tip: Qt would show its caption instead.
+class NoToolTip : public QObject {
+public:
+    using QObject::QObject;
+    bool eventFilter(QObject *, QEvent *event) override { return event->type() == QEvent::ToolTip; }
+};
+
 void setOpenedPanel(QWidget *window, const char *text)
 {
     if (!window || !text)
@@ -169,7 +177,10 @@ void MainWindow::buildToolbar()
     for (const ToolButton &b : toolButtons()) {
         QAction *a = Toolbar1->addAction(toolImage(b), QString::fromUtf8(b.caption));
         a->setObjectName(QString::fromUtf8(b.key));
-        a->setToolTip(b.toolTip ? QString::fromUtf8(b.toolTip) : QString());
+        if (b.toolTip)
+            a->setToolTip(QString::fromUtf8(b.toolTip));
+        else
+            Toolbar1->widgetForAction(a)->installEventFilter(new NoToolTip(a));
         m_actions.insert(a->objectName(), a);
         connect(a, &QAction::triggered, this, [this, i = ++index] { toolbarButton(i); });
     }

@@ -23,11 +23,12 @@ private slots:
         QTest::newRow("water spray") << QByteArray("Q" "0050" "0" "180" "-" "07" "2" "11" "03" "03" "ON" "1") << "WJ" << "005.0_A" << "005.00_A"
                                      << "-18.0_℃" << "水噴射番号: 03" << " ID_No ： 11" << "Ver_No.： 03"
                                      << "水噴射中 _ 1";
+        // Ten "*" cover positions 6-15 of "Q0123"; beyond them fields are empty.
         QTest::newRow("short reply") << QByteArray("Q0123") << "A" << "012.3_A" << "012.30_A" << "*00.0_℃"
-                                     << "CH番号: **" << " ID_No ： **" << "Ver_No.： **" << "";
+                                     << "CH番号: **" << " ID_No ： **" << "Ver_No.： " << "";
         QTest::newRow("empty beyond padding") << QByteArray("Q") << "A" << "000.0_A" << "000.00_A"
-                                              << "*00.0_℃" << "CH番号: **" << " ID_No ： **"
-                                              << "Ver_No.： **" << "";
+                                              << "*00.0_℃" << "CH番号: *" << " ID_No ： "
+                                              << "Ver_No.： " << "";
         QTest::newRow("non-digit fields") << QByteArray("Q" "abcd" "x" "yz1" "+" "01" "Z" "01" "01") << "A" << "000.0_A" << "000.00_A"
                                           << "+00.0_℃" << "CH番号: 01" << " ID_No ： 01" << "Ver_No.： 01"
                                           << "";

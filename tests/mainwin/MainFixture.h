@@ -46,7 +46,20 @@ struct MainFixture {
     }
 
     // Frames the program wrote to the port.
-    QByteArray sent(int minBytes = 1) { return pty.readFor(500, minBytes); }
+    QByteArray sent(int minBytes = 1)
+    {
+        QByteArray out;
+        for (int i = 0; i < 50 && out.size() < minBytes; ++i) {
+            QCoreApplication::processEvents(); // the port writes from the event loop
+            out += pty.readFor(10, 1);
+        }
+        return out + pty.readAvailable();
+    }
+    bool nothingSent()
+    {
+        QTest::qWait(50);
+        return pty.readAvailable().isEmpty();
+    }
     // A reply from the unit, taken in as the port would.
     void reply(const QByteArray &text)
     {

@@ -11,6 +11,8 @@
 #include <QMenuBar>
 #include <QProgressBar>
 #include <QToolBar>
+#include <QToolTip>
+#include <QHelpEvent>
 
 namespace {
 // A stand-in secondary window with a status bar, as every dialog has.
@@ -55,7 +57,13 @@ private slots:
         MainFixture f;
         QStringList shown;
         for (QAction *a : f.window->Toolbar1->actions()) {
-            shown << a->text() + "|" + a->objectName() + "|" + a->toolTip();
+            // The tip a user sees when resting the mouse on the button.
+            QWidget *button = f.window->Toolbar1->widgetForAction(a);
+            QToolTip::showText(QPoint(0, 0), "-", button); // stays unless the button shows a tip
+            QHelpEvent help(QEvent::ToolTip, QPoint(2, 2), button->mapToGlobal(QPoint(2, 2)));
+            QCoreApplication::sendEvent(button, &help);
+            const QString tip = QToolTip::text();
+            shown << a->text() + "|" + a->objectName() + "|" + (tip == "-" ? QString() : tip);
             QVERIFY(!a->icon().isNull());
         }
         const QStringList expected{
