@@ -1,0 +1,91 @@
+#pragma once
+// A download controller with stand-alone main window controls, a temporary store root, a
+// scripted prompt and a real serial port. Either the test plays the unit on the master
+// side of a pseudo-terminal (ManualUnit) or the port is opened on a SimLine.
+#include "common/AppState.h"
+#include "common/Prompt.h"
+#include "link/ReplyHandlers.h"
+#include "link/SerialLink.h"
+#include "logstore/Downloads.h"
+#include "sim/Pty.h"
+
+#include <QLabel>
+#include <QList>
+#include <QProgressBar>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <memory>
+
+// Passes the log replies on to the controller and counts every reply dispatched.
+class DownloadRouter : public ReplyHandlers {
+public:
+    DownloadController *controller = nullptr;
+    int replies = 0;
+    void onY(const QByteArray &t) override { ++replies, controller->onHeader(t); }
+    void onM(const QByteArray &t) override { ++replies, controller->onRecord(t); }
+    void onO(const QByteArray &t) override { ++replies, controller->onEndOfDay(t); }
+    void onQ(const QByteArray &) override { ++replies; }
+    void onA(const QByteArray &) override { ++replies; }
+    void onID(const QByteArray &) override { ++replies; }
+};
+
+class DownloadRig {
+public:
+    DownloadRig();
+    ~DownloadRig();
+
+    bool openPort(const QString &device); // the port on a device (a pty slave)
+
+    // Store helpers (logical paths).
+    QByteArray file(const QString &logicalPath) const; // empty when missing
+    bool exists(const QString &logicalPath) const;
+    // Every file below the root as a '/'-separated path relative to it, sorted.
+    QStringList allFiles() const;
+    // Makes a regular file where a folder of the store would go.
+    bool blockWithFile(const QString &logicalPath);
+    // Messages the prompt was asked, as "title|text".
+    QStringList messages() const;
+
+    QTemporaryDir root;
+    AppState state;
+    SerialLink link;
+    QLabel Label1, Label9, Label19, Label21;
+    QProgressBar ProgressBar1;
+    QTimer Timer1, Timer2;
+    Prompt::Script script;
+    int channelReloads = 0;
+    DownloadRouter router;
+    std::unique_ptr<DownloadController> downloads;
+};
+
+// The unit's side of a pseudo-terminal: reads the frames the port sends and writes replies.
+class ManualUnit {
+public:
+    explicit ManualUnit(DownloadRig &rig);
+    QString slavePath() const { return m_pty.slavePath(); }
+
+    // The text of the next frame the port sends (empty after timeoutMs without one).
+    QByteArray nextFrame(int timeoutMs = 2000);
+    // Frames sent in the next ms milliseconds (used to show that nothing goes out).
+    QList<QByteArray> framesWithin(int ms);
+    // Writes each text framed, then lets the port take them all in.
+    void reply(const QList<QByteArray> &texts);
+    // Writes raw bytes that make `dispatches` replies, then lets the port take them in.
+    void replyRaw(const QByteArray &bytes, int dispatches);
+
+private:
+    QList<QByteArray> takeFrames();
+
+    DownloadRig &m_rig;
+    Pty m_pty;
+    QByteArray m_pending;
+};
+
+// Test data: record k of a day as a kind A/B/C/WJ unit sends it (kind D: "M" + 5 digits).
+QByteArray recordReply(int slot, const QString &kind = QStringLiteral("A"));
+// The 48 (or n) records of a day.
+QList<QByteArray> dayReplies(int n = 48, const QString &kind = QStringLiteral("A"));
+// A stored file's bytes: lines ended by CR LF.
+QByteArray crlfLines(const QStringList &lines);
+// The day file the store must hold for records 0..n-1 of recordReply.
+QByteArray expectedDay(int yy, int mm, int dd, int n = 48, const QString &kind = QStringLiteral("A"));
