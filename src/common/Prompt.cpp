@@ -63,9 +63,10 @@ QString qtFilter(const QString &filter, const QString &namePattern)
 {
     const QStringList parts = filter.split(QLatin1Char('|'));
     if (parts.size() < 2) {
-        if (namePattern.isEmpty())
+        const QString pattern = QLatin1Char('(') + namePattern + QLatin1Char(')');
+        if (namePattern.isEmpty() || filter.endsWith(pattern, Qt::CaseInsensitive))
             return filter;
-        return filter + QStringLiteral(" (") + namePattern + QLatin1Char(')');
+        return filter + QLatin1Char(' ') + pattern;
     }
     QStringList filters;
     for (qsizetype i = 0; i + 1 < parts.size(); i += 2)
