@@ -13,14 +13,15 @@ namespace {
 
 QString &rootStorage()
 {
-    static QString value = defaultRoot(QString());
+    static QString value = QDir::cleanPath(QDir(defaultRoot(QString())).absolutePath());
     return value;
 }
 
 #ifndef Q_OS_WIN
 bool isDriveLetter(QChar c)
 {
-    return (c >= QLatin1Char('a') && c <= QLatin1Char('z')) || (c >= QLatin1Char('A') && c <= QLatin1Char('Z'));
+    return (c >= QLatin1Char('a') && c <= QLatin1Char('z')) ||
+           (c >= QLatin1Char('A') && c <= QLatin1Char('Z'));
 }
 
 // Splits a logical path into the native folder it starts from and its components.
@@ -139,7 +140,8 @@ QString toLogical(const QString &nativePath)
     if (path == base)
         return QStringLiteral("C:\\");
     if (path.startsWith(base + QLatin1Char('/')))
-        return QStringLiteral("C:\\") + path.mid(base.size() + 1).replace(QLatin1Char('/'), QLatin1Char('\\'));
+        return QStringLiteral("C:\\") +
+               path.mid(base.size() + 1).replace(QLatin1Char('/'), QLatin1Char('\\'));
     return nativePath;
 #endif
 }

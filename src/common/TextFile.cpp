@@ -110,12 +110,14 @@ bool checkCodec()
 {
     QStringEncoder encoder(codecName);
     QStringDecoder decoder(codecName);
-    if (!encoder.isValid() || !decoder.isValid())
-        return false;
     // A half-width katakana, a double-byte character and the backslash must survive.
     const QString probe = QStringLiteral("ﾃﾞｰﾀ℃\\");
-    const QByteArray bytes = encode(probe);
-    return bytes == QByteArray("\xC3\xDE\xB0\xC0\x81\x8E\\") && decode(bytes) == probe;
+    const bool ok = encoder.isValid() && decoder.isValid() &&
+                    encode(probe) == QByteArray("\xC3\xDE\xB0\xC0\x81\x8E\\") &&
+                    decode(encode(probe)) == probe;
+    if (!ok)
+        qCritical("No working Shift-JIS (%s) converter: stored files cannot be read or written", codecName);
+    return ok;
 }
 
 QStringList readLines(const QString &logicalPath, bool *ok)

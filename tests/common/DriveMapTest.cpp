@@ -53,23 +53,28 @@ private slots:
         QTest::addColumn<QString>("logical");
         QTest::addColumn<QString>("expected"); // relative to the root
         const QStringList store{"ZRLOG/GRPNAME.TXT", "GRP01/ZR1/Y2013/DAY/CH05/m01d05.TXT"};
-        QTest::newRow("exact") << store << "C:\\ZRLOG\\GRPNAME.TXT" << "ZRLOG/GRPNAME.TXT";
-        QTest::newRow("lower case file") << store << "C:\\ZRLOG\\grpname.txt" << "ZRLOG/GRPNAME.TXT";
-        QTest::newRow("lower case drive and folder") << store << "c:\\zrlog\\GrpName.Txt" << "ZRLOG/GRPNAME.TXT";
+        QTest::newRow("exact") << store << "C:\\ZRLOG\\GRPNAME.TXT"
+                               << "ZRLOG/GRPNAME.TXT";
+        QTest::newRow("lower case file") << store << "C:\\ZRLOG\\grpname.txt"
+                                         << "ZRLOG/GRPNAME.TXT";
+        QTest::newRow("lower case drive and folder") << store << "c:\\zrlog\\GrpName.Txt"
+                                                     << "ZRLOG/GRPNAME.TXT";
         QTest::newRow("deep store path") << store << "C:\\GRP01\\ZR1\\Y2013\\DAY\\CH05\\M01D05.txt"
                                          << "GRP01/ZR1/Y2013/DAY/CH05/m01d05.TXT";
-        QTest::newRow("missing part keeps its spelling")
-            << store << "C:\\zrlog\\Temp\\New.TXT" << "ZRLOG/Temp/New.TXT";
+        QTest::newRow("missing part keeps its spelling") << store << "C:\\zrlog\\Temp\\New.TXT"
+                                                         << "ZRLOG/Temp/New.TXT";
         QTest::newRow("exact spelling preferred")
             << QStringList{"ZRLOG/grpname.txt", "ZRLOG/GRPNAME.TXT"} << "C:\\ZRLOG\\GRPNAME.TXT"
             << "ZRLOG/GRPNAME.TXT";
         QTest::newRow("exact spelling preferred, other one")
             << QStringList{"ZRLOG/grpname.txt", "ZRLOG/GRPNAME.TXT"} << "C:\\ZRLOG\\grpname.txt"
             << "ZRLOG/grpname.txt";
-        QTest::newRow("forward slashes and doubled separators")
-            << store << "C:/ZRLOG//GRPNAME.TXT" << "ZRLOG/GRPNAME.TXT";
-        QTest::newRow("folder with trailing separator") << store << "C:\\ZRLOG\\" << "ZRLOG";
-        QTest::newRow("drive alone") << store << "C:\\" << "";
+        QTest::newRow("forward slashes and doubled separators") << store << "C:/ZRLOG//GRPNAME.TXT"
+                                                                << "ZRLOG/GRPNAME.TXT";
+        QTest::newRow("folder with trailing separator") << store << "C:\\ZRLOG\\"
+                                                        << "ZRLOG";
+        QTest::newRow("drive alone") << store << "C:\\"
+                                     << "";
         QTest::newRow("no climbing above the drive") << store << "C:\\..\\..\\ZRLOG\\GRPNAME.TXT"
                                                      << "ZRLOG/GRPNAME.TXT";
     }
@@ -80,7 +85,8 @@ private slots:
         QFETCH(QString, expected);
         for (const QString &file : existing)
             makeFile(base(), file);
-        QCOMPARE(DriveMap::toNative(logical), expected.isEmpty() ? base() : base() + QLatin1Char('/') + expected);
+        QCOMPARE(DriveMap::toNative(logical),
+                 expected.isEmpty() ? base() : base() + QLatin1Char('/') + expected);
     }
 
     void otherDriveIsBesideTheRoot()
@@ -94,11 +100,15 @@ private slots:
     void toLogical_data()
     {
         QTest::addColumn<QString>("relative"); // below the temporary folder; the root is its "C"
-        QTest::addColumn<QString>("expected");  // "<native>" = unchanged
-        QTest::newRow("below the root") << "C/AMPDAT/m01d05.TXT" << "C:\\AMPDAT\\m01d05.TXT";
-        QTest::newRow("the root") << "C" << "C:\\";
-        QTest::newRow("outside the root") << "other/x.txt" << "<native>";
-        QTest::newRow("folder that only starts like the root") << "CX/x.txt" << "<native>";
+        QTest::addColumn<QString>("expected"); // "<native>" = unchanged
+        QTest::newRow("below the root") << "C/AMPDAT/m01d05.TXT"
+                                        << "C:\\AMPDAT\\m01d05.TXT";
+        QTest::newRow("the root") << "C"
+                                  << "C:\\";
+        QTest::newRow("outside the root") << "other/x.txt"
+                                          << "<native>";
+        QTest::newRow("folder that only starts like the root") << "CX/x.txt"
+                                                               << "<native>";
     }
     void toLogical()
     {
@@ -120,7 +130,8 @@ private slots:
         qunsetenv("UNITDESK_ROOT");
         QCOMPARE(DriveMap::defaultRoot(QString()), QStringLiteral("/xdg/unitdesk/C"));
         qunsetenv("XDG_DATA_HOME");
-        QCOMPARE(DriveMap::defaultRoot(QString()), QDir::homePath() + QStringLiteral("/.local/share/unitdesk/C"));
+        QCOMPARE(DriveMap::defaultRoot(QString()),
+                 QDir::homePath() + QStringLiteral("/.local/share/unitdesk/C"));
         savedRoot.isNull() ? qunsetenv("UNITDESK_ROOT") : qputenv("UNITDESK_ROOT", savedRoot);
         savedXdg.isNull() ? qunsetenv("XDG_DATA_HOME") : qputenv("XDG_DATA_HOME", savedXdg);
     }
@@ -176,11 +187,12 @@ private slots:
         QTest::addColumn<QStringList>("expected");
         QTest::newRow("m*.*") << "C:\\grp01\\DAY\\CH05\\m*.*"
                               << QStringList{"M02D01.txt", "Mn01.TXT", "m01d05.TXT", "mN02.txt", "mnoext"};
-        QTest::newRow("Mn*.*") << "C:\\GRP01\\day\\ch05\\Mn*.*" << QStringList{"Mn01.TXT", "mN02.txt", "mnoext"};
-        QTest::newRow("question mark") << "C:\\GRP01\\DAY\\CH05\\m??d0?.txt"
-                                       << QStringList{"M02D01.txt", "m01d05.TXT"};
-        QTest::newRow("other characters are literal") << "C:\\GRP01\\DAY\\CH05\\x[1].TXT"
-                                                      << QStringList{"x[1].TXT"};
+        QTest::newRow("Mn*.*") << "C:\\GRP01\\day\\ch05\\Mn*.*"
+                               << QStringList{"Mn01.TXT", "mN02.txt", "mnoext"};
+        QTest::newRow("question mark")
+            << "C:\\GRP01\\DAY\\CH05\\m??d0?.txt" << QStringList{"M02D01.txt", "m01d05.TXT"};
+        QTest::newRow("other characters are literal")
+            << "C:\\GRP01\\DAY\\CH05\\x[1].TXT" << QStringList{"x[1].TXT"};
         QTest::newRow("dot is literal") << "C:\\GRP01\\DAY\\CH05\\m01d05?TXT" << QStringList{"m01d05.TXT"};
         QTest::newRow("no match") << "C:\\GRP01\\DAY\\CH05\\Z*.*" << QStringList{};
         QTest::newRow("missing folder") << "C:\\GRP02\\DAY\\m*.*" << QStringList{};
@@ -190,9 +202,11 @@ private slots:
         QFETCH(QString, pattern);
         QFETCH(QStringList, expected);
         const QString folder = QStringLiteral("GRP01/DAY/CH05/");
-        for (const char *name : {"m01d05.TXT", "M02D01.txt", "Mn01.TXT", "mN02.txt", "mnoext", "x[1].TXT", "x1.TXT"})
+        for (const char *name :
+             {"m01d05.TXT", "M02D01.txt", "Mn01.TXT", "mN02.txt", "mnoext", "x[1].TXT", "x1.TXT"})
             makeFile(base(), folder + QLatin1String(name));
-        QVERIFY(QDir().mkpath(base() + QLatin1Char('/') + folder + QStringLiteral("mfolder.d"))); // files only
+        QVERIFY(
+            QDir().mkpath(base() + QLatin1Char('/') + folder + QStringLiteral("mfolder.d"))); // files only
         QStringList found = DriveMap::matchFiles(pattern);
         for (QString &path : found) {
             QVERIFY2(path.startsWith(base() + QLatin1Char('/') + folder), qPrintable(path));
@@ -220,7 +234,8 @@ private slots:
         QVERIFY(DriveMap::replaceFile(QStringLiteral("C:\\ZRLOG\\TEMP\\DAY.TXT"),
                                       QStringLiteral("C:\\grp01\\day\\M01D05.TXT")));
         QCOMPARE(contents(base() + QStringLiteral("/GRP01/DAY/m01d05.TXT")), bytes);
-        QCOMPARE(QDir(base() + QStringLiteral("/GRP01/DAY")).entryList(QDir::Files), QStringList{"m01d05.TXT"});
+        QCOMPARE(QDir(base() + QStringLiteral("/GRP01/DAY")).entryList(QDir::Files),
+                 QStringList{"m01d05.TXT"});
         // New destination file.
         QVERIFY(DriveMap::replaceFile(QStringLiteral("C:\\ZRLOG\\TEMP\\DAY.TXT"),
                                       QStringLiteral("C:\\GRP01\\DAY\\m01d06.TXT")));
@@ -265,7 +280,8 @@ private slots:
             QVERIFY(QDir().mkpath(dayDir + QStringLiteral("/m01d06.TXT/inner")));
             dest = QStringLiteral("C:\\GRP01\\DAY\\m01d06.TXT");
         }
-        const QStringList before = QDir(dayDir).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden);
+        const QStringList before =
+            QDir(dayDir).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden);
         const bool ok = DriveMap::replaceFile(source, dest);
         QFile::setPermissions(dayDir, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
         QVERIFY(!ok);

@@ -1,5 +1,5 @@
-#include "common/DriveMap.h"
 #include "common/Prompt.h"
+#include "common/DriveMap.h"
 #include "testmain.h"
 
 #include <QApplication>
@@ -125,23 +125,23 @@ private slots:
         const int okCancel = QMessageBox::Ok | QMessageBox::Cancel;
         const int yesNo = QMessageBox::Yes | QMessageBox::No;
         QTest::newRow("confirmation: Enter takes the default Cancel")
-            << Prompt::Buttons::OkCancel << Prompt::Icon::Exclamation << Prompt::Answer::Cancel << int(Qt::Key_Return)
-            << int(QMessageBox::Warning) << okCancel << Prompt::Answer::Cancel;
+            << Prompt::Buttons::OkCancel << Prompt::Icon::Exclamation << Prompt::Answer::Cancel
+            << int(Qt::Key_Return) << int(QMessageBox::Warning) << okCancel << Prompt::Answer::Cancel;
         QTest::newRow("OkCancel default Ok, Enter")
             << Prompt::Buttons::OkCancel << Prompt::Icon::Warning << Prompt::Answer::Ok << int(Qt::Key_Return)
             << int(QMessageBox::Warning) << okCancel << Prompt::Answer::Ok;
         QTest::newRow("OkCancel, Escape")
-            << Prompt::Buttons::OkCancel << Prompt::Icon::Information << Prompt::Answer::Ok << int(Qt::Key_Escape)
-            << int(QMessageBox::Information) << okCancel << Prompt::Answer::Cancel;
+            << Prompt::Buttons::OkCancel << Prompt::Icon::Information << Prompt::Answer::Ok
+            << int(Qt::Key_Escape) << int(QMessageBox::Information) << okCancel << Prompt::Answer::Cancel;
         QTest::newRow("YesNo default Yes, Enter")
             << Prompt::Buttons::YesNo << Prompt::Icon::Critical << Prompt::Answer::Yes << int(Qt::Key_Return)
             << int(QMessageBox::Critical) << yesNo << Prompt::Answer::Yes;
         QTest::newRow("YesNo, Escape")
             << Prompt::Buttons::YesNo << Prompt::Icon::None << Prompt::Answer::Yes << int(Qt::Key_Escape)
             << int(QMessageBox::NoIcon) << yesNo << Prompt::Answer::No;
-        QTest::newRow("Ok, Escape")
-            << Prompt::Buttons::Ok << Prompt::Icon::None << Prompt::Answer::Ok << int(Qt::Key_Escape)
-            << int(QMessageBox::NoIcon) << int(QMessageBox::Ok) << Prompt::Answer::Ok;
+        QTest::newRow("Ok, Escape") << Prompt::Buttons::Ok << Prompt::Icon::None << Prompt::Answer::Ok
+                                    << int(Qt::Key_Escape) << int(QMessageBox::NoIcon) << int(QMessageBox::Ok)
+                                    << Prompt::Answer::Ok;
     }
     void realMessageBox()
     {
@@ -189,23 +189,28 @@ private slots:
     {
         QTest::addColumn<bool>("save");
         QTest::addColumn<QString>("initialName");
-        QTest::addColumn<QString>("shownDir");    // below the temporary folder, whose "C" is the root
+        QTest::addColumn<QString>("shownDir"); // below the temporary folder, whose "C" is the root
         QTest::addColumn<QString>("shownFilter");
-        QTest::addColumn<QString>("chosen");      // below the temporary folder
-        QTest::addColumn<QString>("expected");    // "<native>" = the native path
+        QTest::addColumn<QString>("chosen");   // below the temporary folder
+        QTest::addColumn<QString>("expected"); // "<native>" = the native path
         const QString text = QString::fromUtf8("ﾃｷｽﾄﾌｧｲﾙ(*.TXT)");
         const QString day = QStringLiteral("C:\\grp01\\day\\*.TXT");
         QTest::newRow("open below the root")
-            << false << day << "C/GRP01/DAY" << text << "C/GRP01/DAY/m01d05.TXT" << "C:\\GRP01\\DAY\\m01d05.TXT";
-        QTest::newRow("month folders") << false << "C:\\GRP01\\M**" << "C/GRP01" << text + QStringLiteral(" (M**)")
-                                       << "C/GRP01/DAY/m01d05.TXT" << "C:\\GRP01\\DAY\\m01d05.TXT";
-        QTest::newRow("save below the root")
-            << true << day << "C/GRP01/DAY" << text << "C/AMPDAT/new.txt" << "C:\\AMPDAT\\new.txt";
-        QTest::newRow("save outside the root")
-            << true << day << "C/GRP01/DAY" << text << "elsewhere/new.txt" << "<native>";
-        QTest::newRow("initial folder without a name")
-            << true << "" << "C/AMPDAT" << text << "C/AMPDAT/new.txt" << "C:\\AMPDAT\\new.txt";
-        QTest::newRow("cancelled") << false << day << "C/GRP01/DAY" << text << "" << "";
+            << false << day << "C/GRP01/DAY" << text << "C/GRP01/DAY/m01d05.TXT"
+            << "C:\\GRP01\\DAY\\m01d05.TXT";
+        QTest::newRow("month folders")
+            << false << "C:\\GRP01\\M**"
+            << "C/GRP01" << text + QStringLiteral(" (M**)") << "C/GRP01/DAY/m01d05.TXT"
+            << "C:\\GRP01\\DAY\\m01d05.TXT";
+        QTest::newRow("save below the root") << true << day << "C/GRP01/DAY" << text << "C/AMPDAT/new.txt"
+                                             << "C:\\AMPDAT\\new.txt";
+        QTest::newRow("save outside the root") << true << day << "C/GRP01/DAY" << text << "elsewhere/new.txt"
+                                               << "<native>";
+        QTest::newRow("initial folder without a name") << true << ""
+                                                       << "C/AMPDAT" << text << "C/AMPDAT/new.txt"
+                                                       << "C:\\AMPDAT\\new.txt";
+        QTest::newRow("cancelled") << false << day << "C/GRP01/DAY" << text << ""
+                                   << "";
     }
     void realFileDialog()
     {

@@ -1,5 +1,5 @@
-#include "common/DriveMap.h"
 #include "common/TextFile.h"
+#include "common/DriveMap.h"
 #include "testmain.h"
 
 #include <QDir>
@@ -29,7 +29,10 @@ class TextFileTest : public QObject {
     Q_OBJECT
     QTemporaryDir *m_dir = nullptr;
     QString m_savedRoot;
-    QString native(const char *relative) const { return m_dir->path() + QLatin1Char('/') + QLatin1String(relative); }
+    QString native(const char *relative) const
+    {
+        return m_dir->path() + QLatin1Char('/') + QLatin1String(relative);
+    }
 
 private slots:
     void init()
@@ -53,16 +56,18 @@ private slots:
         QTest::addColumn<QString>("text");
         QTest::addColumn<QByteArray>("bytes");
         QTest::newRow("half-width katakana") << QString::fromUtf8("ﾃﾞｰﾀ") << QByteArray("\xC3\xDE\xB0\xC0");
-        QTest::newRow("full-width text") << QString::fromUtf8("ＣＨ名登録")
-                                         << QByteArray("\x82\x62\x82\x67\x96\xBC\x93\x6F\x98\x5E");
+        QTest::newRow("full-width text")
+            << QString::fromUtf8("ＣＨ名登録") << QByteArray("\x82\x62\x82\x67\x96\xBC\x93\x6F\x98\x5E");
         QTest::newRow("ideographic space") << QString::fromUtf8("　") << QByteArray("\x81\x40");
         QTest::newRow("degree Celsius") << QString::fromUtf8("℃") << QByteArray("\x81\x8E");
         QTest::newRow("backslash stays 0x5C") << "C:\\GRP01" << QByteArray("C:\\GRP01");
         QTest::newRow("tilde stays 0x7E") << "~" << QByteArray("~");
         QTest::newRow("wave dash of code page 932") << QString::fromUtf8("～") << QByteArray("\x81\x60");
-        QTest::newRow("full-width minus of code page 932") << QString::fromUtf8("－") << QByteArray("\x81\x7C");
+        QTest::newRow("full-width minus of code page 932")
+            << QString::fromUtf8("－") << QByteArray("\x81\x7C");
         QTest::newRow("trail byte 0x5C") << QString::fromUtf8("ソ表") << QByteArray("\x83\x5C\x95\x5C");
-        QTest::newRow("mixed") << QString::fromUtf8(" ﾃﾞｰﾀ設定完了") << QByteArray(" \xC3\xDE\xB0\xC0\x90\xDD\x92\xE8\x8A\xAE\x97\xB9");
+        QTest::newRow("mixed") << QString::fromUtf8(" ﾃﾞｰﾀ設定完了")
+                               << QByteArray(" \xC3\xDE\xB0\xC0\x90\xDD\x92\xE8\x8A\xAE\x97\xB9");
     }
     void encode()
     {
@@ -89,7 +94,10 @@ private slots:
 
     void garbageBytesDecodeWithoutLosingTheRest()
     {
-        const QString text = TextFile::decode(QByteArray("A\x80" "B\x82\xFF" "C\x81", 8));
+        const QString text = TextFile::decode(QByteArray("A\x80"
+                                                         "B\x82\xFF"
+                                                         "C\x81",
+                                                         8));
         QVERIFY(text.startsWith(QLatin1Char('A')));
         QVERIFY(text.contains(QLatin1Char('B')));
         QVERIFY(text.contains(QLatin1Char('C')));
@@ -100,7 +108,8 @@ private slots:
         put(native("ZRLOG/CONTROL/SEASN.TXT"), QByteArray(500, 'x')); // the old file is replaced whole
         QVERIFY(TextFile::writeLines(QStringLiteral("C:\\ZRLOG\\CONTROL\\seasn.txt"),
                                      {QString::fromUtf8("ﾃﾞｰﾀ"), QString(), QStringLiteral("01\t02")}));
-        QCOMPARE(contents(native("ZRLOG/CONTROL/SEASN.TXT")), QByteArray("\xC3\xDE\xB0\xC0\r\n\r\n01\t02\r\n"));
+        QCOMPARE(contents(native("ZRLOG/CONTROL/SEASN.TXT")),
+                 QByteArray("\xC3\xDE\xB0\xC0\r\n\r\n01\t02\r\n"));
         QCOMPARE(QDir(native("ZRLOG/CONTROL")).entryList(QDir::Files), QStringList{"SEASN.TXT"});
         QVERIFY(TextFile::writeLines(QStringLiteral("C:\\ZRLOG\\CONTROL\\SEASN.TXT"), {}));
         QCOMPARE(contents(native("ZRLOG/CONTROL/SEASN.TXT")), QByteArray());
@@ -122,11 +131,14 @@ private slots:
 
     void quotedLineBytes()
     {
-        QVERIFY(TextFile::writeQuotedLine(QStringLiteral("C:\\ZRLOG\\CONTROL\\GRP.TXT"), QStringLiteral("01")));
+        QVERIFY(
+            TextFile::writeQuotedLine(QStringLiteral("C:\\ZRLOG\\CONTROL\\GRP.TXT"), QStringLiteral("01")));
         QCOMPARE(contents(native("ZRLOG/CONTROL/GRP.TXT")), QByteArray("\"01\"\r\n"));
-        QVERIFY(TextFile::writeQuotedLine(QStringLiteral("C:\\ZRLOG\\CONTROL\\GRP.TXT"), QString::fromUtf8("ＣＨ名")));
+        QVERIFY(TextFile::writeQuotedLine(QStringLiteral("C:\\ZRLOG\\CONTROL\\GRP.TXT"),
+                                          QString::fromUtf8("ＣＨ名")));
         QCOMPARE(contents(native("ZRLOG/CONTROL/GRP.TXT")), QByteArray("\"\x82\x62\x82\x67\x96\xBC\"\r\n"));
-        QCOMPARE(TextFile::readQuotedValue(QStringLiteral("c:\\zrlog\\control\\grp.txt")), QString::fromUtf8("ＣＨ名"));
+        QCOMPARE(TextFile::readQuotedValue(QStringLiteral("c:\\zrlog\\control\\grp.txt")),
+                 QString::fromUtf8("ＣＨ名"));
     }
 
     void readQuotedValue_data()
@@ -176,15 +188,17 @@ private slots:
         QTest::newRow("LF only") << QByteArray("a\nb\n") << QStringList{"a", "b"};
         QTest::newRow("mixed") << QByteArray("a\r\nb\nc\r\n") << QStringList{"a", "b", "c"};
         QTest::newRow("no final line end") << QByteArray("a\r\nb") << QStringList{"a", "b"};
-        QTest::newRow("only the final empty line is dropped") << QByteArray("a\r\n\r\n") << QStringList{"a", ""};
-        QTest::newRow("empty lines inside") << QByteArray("\r\na\r\n\r\nb\r\n") << QStringList{"", "a", "", "b"};
+        QTest::newRow("only the final empty line is dropped")
+            << QByteArray("a\r\n\r\n") << QStringList{"a", ""};
+        QTest::newRow("empty lines inside")
+            << QByteArray("\r\na\r\n\r\nb\r\n") << QStringList{"", "a", "", "b"};
         QTest::newRow("empty file") << QByteArray() << QStringList{};
         QTest::newRow("one line end") << QByteArray("\r\n") << QStringList{""};
         QTest::newRow("CR inside a line is kept") << QByteArray("a\rb\r\n") << QStringList{"a\rb"};
         QTest::newRow("shift-jis") << QByteArray("\x82\x62\x82\x67\x96\xBC\x93\x6F\x98\x5E\r\n\x81\x40\r\n")
                                    << QStringList{QString::fromUtf8("ＣＨ名登録"), QString::fromUtf8("　")};
-        QTest::newRow("garbage keeps the line count") << QByteArray("\x80\xFF\r\n\x82\r\nok\r\n", 10)
-                                                      << QStringList{"*", "*", "ok"};
+        QTest::newRow("garbage keeps the line count")
+            << QByteArray("\x80\xFF\r\n\x82\r\nok\r\n", 10) << QStringList{"*", "*", "ok"};
     }
     void readLines()
     {
@@ -207,7 +221,8 @@ private slots:
     {
         const QList<QStringList> rows{{"01", QString::fromUtf8("ﾃﾞｰﾀ"), ""}, {"02"}, {""}};
         QVERIFY(TextFile::writeTabRows(QStringLiteral("C:\\ZRLOG\\CONTROL\\TIME.TXT"), rows));
-        QCOMPARE(contents(native("ZRLOG/CONTROL/TIME.TXT")), QByteArray("01\t\xC3\xDE\xB0\xC0\t\r\n02\r\n\r\n"));
+        QCOMPARE(contents(native("ZRLOG/CONTROL/TIME.TXT")),
+                 QByteArray("01\t\xC3\xDE\xB0\xC0\t\r\n02\r\n\r\n"));
         bool ok = false;
         QCOMPARE(TextFile::readTabRows(QStringLiteral("C:\\ZRLOG\\CONTROL\\TIME.TXT"), &ok), rows);
         QVERIFY(ok);

@@ -11,39 +11,72 @@ private slots:
         QTest::addColumn<double>("value");
         QTest::addColumn<QString>("mask");
         QTest::addColumn<QString>("expected");
-        QTest::newRow("pad 0") << 7.0 << "0" << "7";
-        QTest::newRow("pad 00") << 7.0 << "00" << "07";
-        QTest::newRow("pad 000") << 7.0 << "000" << "007";
-        QTest::newRow("pad 0000") << 42.0 << "0000" << "0042";
-        QTest::newRow("pad 00000") << 42.0 << "00000" << "00042";
-        QTest::newRow("zero 00") << 0.0 << "00" << "00";
-        QTest::newRow("wider than mask") << 123.0 << "00" << "123";
-        QTest::newRow("wider with decimals") << 12345.67 << "00.0" << "12345.7";
-        QTest::newRow("half up 0") << 2.5 << "0" << "3";
-        QTest::newRow("half up 00") << 0.5 << "00" << "01";
-        QTest::newRow("below half") << 2.49 << "0" << "2";
-        QTest::newRow("binary half 2.25") << 2.25 << "00.0" << "02.3";
-        QTest::newRow("binary half 1.005") << 1.005 << "000.00" << "001.01";
-        QTest::newRow("binary half 0.15") << 0.15 << "00.0" << "00.2";
-        QTest::newRow("binary half 1.45") << 1.45 << "000.0" << "001.5";
-        QTest::newRow("below binary half 2.2499") << 2.2499 << "00.0" << "02.2";
-        QTest::newRow("carry into new digit") << 99.95 << "00.0" << "100.0";
-        QTest::newRow("carry 9.999") << 9.999 << "000.00" << "010.00";
-        QTest::newRow("0000.0") << 123.44 << "0000.0" << "0123.4";
-        QTest::newRow("000.00 pads decimals") << 3.0 << "000.00" << "003.00";
-        QTest::newRow("small fraction") << 0.004 << "000.00" << "000.00";
-        QTest::newRow("tiny") << 1e-20 << "00.0" << "00.0";
-        QTest::newRow("#0 one") << 5.0 << "#0" << "5";
-        QTest::newRow("#0 zero") << 0.0 << "#0" << "0";
-        QTest::newRow("#0 two digits") << 25.0 << "#0" << "25";
-        QTest::newRow("###0 zero") << 0.0 << "###0" << "0";
-        QTest::newRow("###0 many") << 123456.0 << "###0" << "123456";
-        QTest::newRow("###0 rounds") << 1234.5 << "###0" << "1235";
-        QTest::newRow("negative 00") << -5.0 << "00" << "-05";
-        QTest::newRow("negative half away from zero") << -2.5 << "0" << "-3";
-        QTest::newRow("negative 00.0") << -2.25 << "00.0" << "-02.3";
-        QTest::newRow("negative rounding to zero") << -0.04 << "00.0" << "00.0";
-        QTest::newRow("large") << 123456789.0 << "0000" << "123456789";
+        QTest::newRow("pad 0") << 7.0 << "0"
+                               << "7";
+        QTest::newRow("pad 00") << 7.0 << "00"
+                                << "07";
+        QTest::newRow("pad 000") << 7.0 << "000"
+                                 << "007";
+        QTest::newRow("pad 0000") << 42.0 << "0000"
+                                  << "0042";
+        QTest::newRow("pad 00000") << 42.0 << "00000"
+                                   << "00042";
+        QTest::newRow("zero 00") << 0.0 << "00"
+                                 << "00";
+        QTest::newRow("wider than mask") << 123.0 << "00"
+                                         << "123";
+        QTest::newRow("wider with decimals") << 12345.67 << "00.0"
+                                             << "12345.7";
+        QTest::newRow("half up 0") << 2.5 << "0"
+                                   << "3";
+        QTest::newRow("half up 00") << 0.5 << "00"
+                                    << "01";
+        QTest::newRow("below half") << 2.49 << "0"
+                                    << "2";
+        QTest::newRow("binary half 2.25") << 2.25 << "00.0"
+                                          << "02.3";
+        QTest::newRow("binary half 1.005") << 1.005 << "000.00"
+                                           << "001.01";
+        QTest::newRow("binary half 0.15") << 0.15 << "00.0"
+                                          << "00.2";
+        QTest::newRow("binary half 1.45") << 1.45 << "000.0"
+                                          << "001.5";
+        QTest::newRow("below binary half 2.2499") << 2.2499 << "00.0"
+                                                  << "02.2";
+        QTest::newRow("carry into new digit") << 99.95 << "00.0"
+                                              << "100.0";
+        QTest::newRow("carry 9.999") << 9.999 << "000.00"
+                                     << "010.00";
+        QTest::newRow("0000.0") << 123.44 << "0000.0"
+                                << "0123.4";
+        QTest::newRow("000.00 pads decimals") << 3.0 << "000.00"
+                                              << "003.00";
+        QTest::newRow("small fraction") << 0.004 << "000.00"
+                                        << "000.00";
+        QTest::newRow("tiny") << 1e-20 << "00.0"
+                              << "00.0";
+        QTest::newRow("#0 one") << 5.0 << "#0"
+                                << "5";
+        QTest::newRow("#0 zero") << 0.0 << "#0"
+                                 << "0";
+        QTest::newRow("#0 two digits") << 25.0 << "#0"
+                                       << "25";
+        QTest::newRow("###0 zero") << 0.0 << "###0"
+                                   << "0";
+        QTest::newRow("###0 many") << 123456.0 << "###0"
+                                   << "123456";
+        QTest::newRow("###0 rounds") << 1234.5 << "###0"
+                                     << "1235";
+        QTest::newRow("negative 00") << -5.0 << "00"
+                                     << "-05";
+        QTest::newRow("negative half away from zero") << -2.5 << "0"
+                                                      << "-3";
+        QTest::newRow("negative 00.0") << -2.25 << "00.0"
+                                       << "-02.3";
+        QTest::newRow("negative rounding to zero") << -0.04 << "00.0"
+                                                   << "00.0";
+        QTest::newRow("large") << 123456789.0 << "0000"
+                               << "123456789";
     }
     void format()
     {
@@ -58,12 +91,24 @@ private slots:
         QTest::addColumn<QString>("text");
         QTest::addColumn<QString>("mask");
         QTest::addColumn<QString>("expected");
-        QTest::newRow("empty stays empty") << "" << "00" << "";
-        QTest::newRow("digits") << "5" << "00" << "05";
-        QTest::newRow("blank is zero") << " " << "00" << "00";
-        QTest::newRow("not a number") << "ab" << "00" << "00";
-        QTest::newRow("leading number") << "12ab" << "000" << "012";
-        QTest::newRow("decimal text") << "2.25" << "00.0" << "02.3";
+        QTest::newRow("empty stays empty") << ""
+                                           << "00"
+                                           << "";
+        QTest::newRow("digits") << "5"
+                                << "00"
+                                << "05";
+        QTest::newRow("blank is zero") << " "
+                                       << "00"
+                                       << "00";
+        QTest::newRow("not a number") << "ab"
+                                      << "00"
+                                      << "00";
+        QTest::newRow("leading number") << "12ab"
+                                        << "000"
+                                        << "012";
+        QTest::newRow("decimal text") << "2.25"
+                                      << "00.0"
+                                      << "02.3";
     }
     void formatText()
     {
