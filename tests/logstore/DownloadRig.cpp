@@ -3,6 +3,7 @@
 #include "common/DriveMap.h"
 #include "common/Vb.h"
 #include "logstore/RecordLine.h"
+#include "logstore/StorePaths.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -177,12 +178,35 @@ QByteArray crlfLines(const QStringList &lines)
     return out;
 }
 
-QByteArray expectedDay(int yy, int mm, int dd, int n, const QString &kind)
+QStringList dayLines(int dd, int n, const QString &kind)
 {
     const QString labels = MakeSlotLabels();
-    const auto two = [](int v) { return Format(v, QStringLiteral("00")); };
-    QStringList lines{two(yy) + '/' + two(mm) + '/' + two(dd)};
+    QStringList lines;
     for (int k = 0; k < n; ++k)
         lines << RecordLine(recordReply(k, kind), kind, dd, Mid(labels, 6 * k + 1, 5));
+    return lines;
+}
+
+QByteArray expectedDay(int yy, int mm, int dd, int n, const QString &kind)
+{
+    const auto two = [](int v) { return Format(v, QStringLiteral("00")); };
+    return crlfLines(QStringList{two(yy) + '/' + two(mm) + '/' + two(dd)} + dayLines(dd, n, kind));
+}
+
+QByteArray expectedMonth(int yy, int mm, const QList<int> &days)
+{
+    QStringList lines{Format(yy, QStringLiteral("00")) + '/' + Format(mm, QStringLiteral("00"))};
+    for (int dd : days)
+        lines += dayLines(dd);
     return crlfLines(lines);
+}
+
+QString dayFileA(int yy, int mm, int dd)
+{
+    return DayLogFile(QStringLiteral("C:\\GRP01"), QStringLiteral("\\ZR1"), yy, mm, dd, QStringLiteral("05"));
+}
+
+QString monthFileA(int yy, int mm)
+{
+    return MonthLogFile(QStringLiteral("C:\\GRP01"), QStringLiteral("\\ZR1"), yy, mm, QStringLiteral("05"));
 }

@@ -87,5 +87,12 @@ QByteArray recordReply(int slot, const QString &kind = QStringLiteral("A"));
 QList<QByteArray> dayReplies(int n = 48, const QString &kind = QStringLiteral("A"));
 // A stored file's bytes: lines ended by CR LF.
 QByteArray crlfLines(const QStringList &lines);
+// The record lines of records 0..n-1 of recordReply for day dd.
+QStringList dayLines(int dd, int n = 48, const QString &kind = QStringLiteral("A"));
 // The day file the store must hold for records 0..n-1 of recordReply.
 QByteArray expectedDay(int yy, int mm, int dd, int n = 48, const QString &kind = QStringLiteral("A"));
+// The month file of a streamed month whose listed days had 48 records each.
+QByteArray expectedMonth(int yy, int mm, const QList<int> &days);
+// "C:\GRP01\ZR1\Y20yy\DAY\CH05\mMMdDD.TXT" and "...\Mmm\CH05\MnLog.TXT" of kind A, channel 05.
+QString dayFileA(int yy, int mm, int dd);
+QString monthFileA(int yy, int mm);
