@@ -161,6 +161,7 @@ void MainWindow::buildControls()
     MonthView1 = new QCalendarWidget(central);
     MonthView1->setObjectName(QStringLiteral("MonthView1"));
     MonthView1->setVerticalHeaderFormat(QCalendarWidget::NoVerticalHeader);
+    MonthView1->setLocale(QLocale(QLocale::Japanese, QLocale::Japan)); // as on the users' systems
     placeTwips(MonthView1, 20, 1970, 3660, 4020);
     connect(MonthView1, &QCalendarWidget::clicked, this, &MainWindow::calendarClicked);
 
