@@ -1,0 +1,332 @@
+// Whole downloads against the simulated unit line: every stored file must hold exactly
+// what the unit sent, under the field rules of its kind.
+#include "DownloadRig.h"
+#include "common/Vb.h"
+#include "logstore/RecordLine.h"
+#include "logstore/StorePaths.h"
+#include "sim/SimLine.h"
+#include "sim/UnitReplies.h"
+#include "testmain.h"
+
+#include <QTest>
+
+namespace {
+
+const QString TempDay = QStringLiteral("C:\\ZRLOG\\TEMP\\KOKI_DAY.TXT");
+
+QString two(int v)
+{
+    return Format(v, QStringLiteral("00"));
+}
+
+// The lines of records 0..n-1 of a day as the simulated unit "01" sends them.
+QStringList simLines(const QByteArray &kind, int yy, int mm, int dd, int n = 48)
+{
+    const QString labels = MakeSlotLabels();
+    QStringList lines;
+    for (int k = 0; k < n; ++k)
+        lines << RecordLine("M" + unitreply::recordPayload("01", kind, yy, mm, dd, k),
+                            QString::fromLatin1(kind), dd, Mid(labels, 6 * k + 1, 5));
+    return lines;
+}
+
+QByteArray simDay(const QByteArray &kind, int yy, int mm, int dd, int n = 48)
+{
+    return crlfLines(QStringList{two(yy) + '/' + two(mm) + '/' + two(dd)} + simLines(kind, yy, mm, dd, n));
+}
+
+// A line with unit "01" of one kind on channel 05; its clock stands still at `now`.
+struct SimRig {
+    DownloadRig rig;
+    SimLine sim;
+
+    SimRig(bool streaming, const QDateTime &now, const QByteArray &kind = "A")
+    {
+        sim.clearUnits();
+        SimUnit unit;
+        unit.id = "01";
+        unit.kind = kind;
+        unit.channel = 5;
+        unit.sprayNo = 5;
+        unit.streaming = streaming;
+        sim.setUnit(unit);
+        sim.setSelectedUnit("01");
+        sim.setMonitorIntervalMs(0);
+        sim.setClockIntervalMs(0);
+        sim.setClock(now, false);
+        rig.state.UnitTypeCode = QString::fromLatin1(kind);
+        rig.state.SprayNo = QStringLiteral("05");
+        rig.state.UnitClock = {two(now.date().year() % 100), two(now.date().month()),  two(now.date().day()),
+                               two(now.time().hour()),       two(now.time().minute()), "00"};
+    }
+    bool open() { return sim.isValid() && rig.openPort(sim.slavePath()); }
+    void range(const DateText &start, const DateText &end)
+    {
+        rig.state.StartDate = start;
+        rig.state.EndDate = end;
+        rig.downloads->startMonth();
+    }
+    // Lets the line run until the download has ended and the unit has said its last word.
+    bool runToEnd()
+    {
+        QElapsedTimer clock;
+        clock.start();
+        while ((rig.downloads->isRunning() || sim.transferActive()) && clock.elapsed() < 60000)
+            QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+        QTest::qWait(20);
+        return !rig.downloads->isRunning();
+    }
+    int tempDayLines() const { return int(rig.file(TempDay).count('\n')); }
+};
+
+const QDateTime June13(QDate(2013, 6, 1), QTime(12, 0));
+
+// 20 November of year 12 to 10 February of year 13.
+QList<QDate> longRange()
+{
+    QList<QDate> days;
+    for (QDate d(2012, 11, 20); d <= QDate(2013, 2, 10); d = d.addDays(1))
+        days << d;
+    return days;
+}
+
+void compareRange(SimRig &r, const QList<QDate> &days, bool streaming)
+{
+    const QString group = QStringLiteral("C:\\GRP01"), kind = QStringLiteral("\\ZR1");
+    QMap<QPair<int, int>, QStringList> months;
+    for (const QDate &d : days) {
+        const int yy = d.year() % 100;
+        QCOMPARE(r.rig.file(DayLogFile(group, kind, yy, d.month(), d.day(), "05")),
+                 simDay("A", yy, d.month(), d.day()));
+        if (streaming)
+            months[{yy, d.month()}] += simLines("A", yy, d.month(), d.day());
+        else
+            months[{yy, d.month()}];
+    }
+    for (auto it = months.cbegin(); it != months.cend(); ++it) {
+        const auto [yy, mm] = it.key();
+        QCOMPARE(r.rig.file(MonthLogFile(group, kind, yy, mm, "05")),
+                 crlfLines(QStringList{two(yy) + '/' + two(mm)} + it.value()));
+    }
+    const QStringList files = r.rig.allFiles();
+    QCOMPARE(files.filter("/DAY/").size(), days.size());
+    QCOMPARE(files.filter("MnLog.TXT").size(), months.size());
+}
+
+} // namespace
+
+class DownloadSimTest : public QObject {
+    Q_OBJECT
+private slots:
+    void rangeOverTheYearEnd_data();
+    void rangeOverTheYearEnd();
+    void dayOfTodayEndsAtTheHalfHour();
+    void rangeEndingToday_data();
+    void rangeEndingToday();
+    void lineFaults_data();
+    void lineFaults();
+    void unitFallsSilentMidMonth_data();
+    void unitFallsSilentMidMonth();
+    void portVanishesMidMonth();
+    void everyKindStoresWhatTheUnitSent_data();
+    void everyKindStoresWhatTheUnitSent();
+};
+
+void DownloadSimTest::rangeOverTheYearEnd_data()
+{
+    QTest::addColumn<bool>("streaming");
+    QTest::addColumn<QList<QByteArray>>("requests");
+    QTest::newRow("streamed") << true
+                              << QList<QByteArray>{"RM1120AC12ID", "RM1201AC12ID", "RM0101AA13ID",
+                                                   "RM0201AA13ID", "FNID"};
+    QList<QByteArray> daily{"RM1120AC12ID"};
+    for (const QDate &d : longRange().mid(1))
+        daily << "RM" + two(d.month()).toLatin1() + two(d.day()).toLatin1() + "BB" +
+                     two(d.year() % 100).toLatin1() + "ID";
+    QTest::newRow("day by day") << false << daily;
+}
+
+void DownloadSimTest::rangeOverTheYearEnd()
+{
+    QFETCH(bool, streaming);
+    QFETCH(QList<QByteArray>, requests);
+    SimRig r(streaming, June13);
+    QVERIFY(r.open());
+    r.range({"12", "11", "20"}, {"13", "02", "10"});
+    QVERIFY(r.runToEnd());
+    QCOMPARE(r.sim.requests(), requests);
+    compareRange(r, longRange(), streaming);
+    QCOMPARE(r.rig.Label19.text(),
+             streaming ? QStringLiteral("ﾀﾞｳﾝﾛｰﾄﾞ 終了") : QStringLiteral("ﾀﾞｳﾝﾛｰﾄﾞ終了"));
+    QVERIFY(r.rig.Timer2.isActive());
+    QCOMPARE(r.rig.script.asked.size(), 1);
+}
+
+void DownloadSimTest::dayOfTodayEndsAtTheHalfHour()
+{
+    SimRig r(true, QDateTime(QDate(2013, 1, 5), QTime(10, 20)));
+    QVERIFY(r.open());
+    r.rig.state.PickedDate = {"13", "01", "05"};
+    r.rig.downloads->startDay();
+    QVERIFY(r.runToEnd());
+    QCOMPARE(r.sim.requests(), (QList<QByteArray>{"RM0105BB13ID", "FNID"}));
+    QCOMPARE(r.rig.Label21.text(), QStringLiteral("残 ： 0"));
+    QCOMPARE(r.rig.Label19.text(), QStringLiteral("ﾀﾞｳﾝﾛｰﾄﾞ終了"));
+    QCOMPARE(r.rig.file(dayFileA(13, 1, 5)), simDay("A", 13, 1, 5, 20));
+}
+
+void DownloadSimTest::rangeEndingToday_data()
+{
+    QTest::addColumn<bool>("streaming");
+    QTest::addColumn<QList<QByteArray>>("requests");
+    QTest::newRow("streamed") << true << QList<QByteArray>{"RM0108AA13ID", "FNID"};
+    QTest::newRow("day by day") << false
+                                << QList<QByteArray>{"RM0108AA13ID", "RM0109BB13ID", "RM0110BB13ID", "FNID"};
+}
+
+void DownloadSimTest::rangeEndingToday()
+{
+    QFETCH(bool, streaming);
+    QFETCH(QList<QByteArray>, requests);
+    SimRig r(streaming, QDateTime(QDate(2013, 1, 10), QTime(10, 20)));
+    QVERIFY(r.open());
+    r.range({"13", "01", "08"}, {"13", "01", "31"});
+    QCOMPARE(r.rig.state.Download.DaysLeft, 3);
+    QVERIFY(r.runToEnd());
+    QCOMPARE(r.sim.requests(), requests);
+    QCOMPARE(r.rig.file(dayFileA(13, 1, 8)), simDay("A", 13, 1, 8));
+    QCOMPARE(r.rig.file(dayFileA(13, 1, 9)), simDay("A", 13, 1, 9));
+    QCOMPARE(r.rig.file(dayFileA(13, 1, 10)), simDay("A", 13, 1, 10, 20));
+    const QStringList month =
+        streaming ? simLines("A", 13, 1, 8) + simLines("A", 13, 1, 9) + simLines("A", 13, 1, 10, 20)
+                  : QStringList{};
+    QCOMPARE(r.rig.file(monthFileA(13, 1)), crlfLines(QStringList{"13/01"} + month));
+    QCOMPARE(r.rig.Label19.text(), QStringLiteral("ﾀﾞｳﾝﾛｰﾄﾞ終了"));
+}
+
+void DownloadSimTest::lineFaults_data()
+{
+    QTest::addColumn<QString>("fault");
+    QTest::addColumn<int>("afterFrames");
+    QTest::addColumn<int>("zeroSlot"); // the slot of 20 Nov a cut record leaves zero, or -1
+    QTest::newRow("noise") << "noise" << 0 << -1;
+    QTest::newRow("header merges with a record") << "etx" << 0 << -1;
+    QTest::newRow("two records merge") << "etx" << 10 << -1;
+    QTest::newRow("record merges with the next day") << "etx" << 48 << -1;
+    QTest::newRow("record cut short") << "truncate" << 5 << 4;
+}
+
+void DownloadSimTest::lineFaults()
+{
+    QFETCH(QString, fault);
+    QFETCH(int, afterFrames);
+    QFETCH(int, zeroSlot);
+    SimRig r(true, June13);
+    QVERIFY(r.open());
+    if (fault == QLatin1String("noise"))
+        r.sim.setNoise(true);
+    else if (fault == QLatin1String("etx"))
+        r.sim.setDropEtx(afterFrames);
+    else
+        r.sim.setTruncate(9, afterFrames);
+    r.range({"12", "11", "20"}, {"12", "11", "30"});
+    QVERIFY(r.runToEnd());
+    QCOMPARE(r.sim.requests(), (QList<QByteArray>{"RM1120AC12ID"}));
+
+    QStringList first = simLines("A", 12, 11, 20);
+    if (zeroSlot >= 0)
+        first[zeroSlot] = "20\t02:00\t0000\t0000\t0000\t0000";
+    QCOMPARE(r.rig.file(dayFileA(12, 11, 20)), crlfLines(QStringList{"12/11/20"} + first));
+    QStringList month = first;
+    for (int dd = 21; dd <= 30; ++dd) {
+        QCOMPARE(r.rig.file(dayFileA(12, 11, dd)), simDay("A", 12, 11, dd));
+        month += simLines("A", 12, 11, dd);
+    }
+    QCOMPARE(r.rig.file(monthFileA(12, 11)), crlfLines(QStringList{"12/11"} + month));
+}
+
+void DownloadSimTest::unitFallsSilentMidMonth_data()
+{
+    QTest::addColumn<bool>("streaming");
+    QTest::addColumn<QByteArray>("resent");
+    QTest::newRow("streamed") << true << QByteArray("RM1120AC12ID");
+    QTest::newRow("day by day") << false << QByteArray("RM1122BB12ID");
+}
+
+void DownloadSimTest::unitFallsSilentMidMonth()
+{
+    QFETCH(bool, streaming);
+    QFETCH(QByteArray, resent);
+    SimRig r(streaming, June13);
+    QVERIFY(r.open());
+    r.sim.setSilenceAfterRecords(100); // two days and four records of the third
+    r.range({"12", "11", "20"}, {"12", "11", "30"});
+    QTRY_COMPARE(r.tempDayLines(), 5);
+    QVERIFY(!r.sim.transferActive());
+    QCOMPARE(r.rig.file(TempDay).left(10), QByteArray("12/11/22\r\n"));
+
+    r.rig.downloads->watchdogExpired(); // what Timer1 does after 3 s of silence
+    QVERIFY(r.runToEnd());
+    QCOMPARE(r.sim.requests().count(resent), 2);
+    QList<QDate> days;
+    for (int dd = 20; dd <= 30; ++dd)
+        days << QDate(2012, 11, dd);
+    compareRange(r, days, streaming);
+}
+
+void DownloadSimTest::portVanishesMidMonth()
+{
+    SimRig r(false, June13);
+    QVERIFY(r.open());
+    QObject::connect(&r.sim, &SimLine::requestReceived, &r.sim, [&r](const QByteArray &text) {
+        if (text == "RM1125BB12ID")
+            emit r.rig.link.port().errorOccurred(QSerialPort::ResourceError);
+    });
+    r.range({"12", "11", "20"}, {"12", "11", "30"});
+    QTRY_VERIFY(!r.rig.link.isOpen());
+    QCOMPARE(r.rig.state.Download.LastRequest, QByteArray("\x02RM1125BB12ID\x03"));
+    for (int i = 0; i < 3; ++i)
+        r.rig.downloads->watchdogExpired();
+    QCOMPARE(r.rig.messages().last(), QStringLiteral("ダウンロード不良|ﾀﾞｳﾝﾛｰﾄﾞ通信不良です"));
+    QVERIFY(!r.rig.downloads->isRunning());
+    QCOMPARE(r.sim.requests().size(), 6);
+    for (int dd = 20; dd <= 24; ++dd)
+        QCOMPARE(r.rig.file(dayFileA(12, 11, dd)), simDay("A", 12, 11, dd));
+    QVERIFY(!r.rig.exists(dayFileA(12, 11, 25)));
+    QVERIFY(!r.rig.exists(monthFileA(12, 11)));
+}
+
+void DownloadSimTest::everyKindStoresWhatTheUnitSent_data()
+{
+    QTest::addColumn<QByteArray>("kind");
+    QTest::addColumn<QString>("folder");
+    QTest::newRow("A") << QByteArray("A") << "\\ZR1";
+    QTest::newRow("B") << QByteArray("B") << "\\ZR1";
+    QTest::newRow("C") << QByteArray("C") << "\\ZR3";
+    QTest::newRow("D") << QByteArray("D") << "\\ZR2";
+    QTest::newRow("WJ") << QByteArray("WJ") << "\\ZR4";
+}
+
+void DownloadSimTest::everyKindStoresWhatTheUnitSent()
+{
+    QFETCH(QByteArray, kind);
+    QFETCH(QString, folder);
+    SimRig r(true, June13, kind);
+    QVERIFY(r.open());
+    r.range({"13", "02", "26"}, {"13", "03", "01"});
+    QVERIFY(r.runToEnd());
+    const QString group = QStringLiteral("C:\\GRP01");
+    QStringList february;
+    for (int dd = 26; dd <= 28; ++dd) {
+        QCOMPARE(r.rig.file(DayLogFile(group, folder, 13, 2, dd, "05")), simDay(kind, 13, 2, dd));
+        february += simLines(kind, 13, 2, dd);
+    }
+    QCOMPARE(r.rig.file(MonthLogFile(group, folder, 13, 2, "05")),
+             crlfLines(QStringList{"13/02"} + february));
+    QCOMPARE(r.rig.file(DayLogFile(group, folder, 13, 3, 1, "05")), simDay(kind, 13, 3, 1));
+    QCOMPARE(r.rig.file(MonthLogFile(group, folder, 13, 3, "05")),
+             crlfLines(QStringList{"13/03"} + simLines(kind, 13, 3, 1)));
+}
+
+UNITDESK_TEST(DownloadSimTest)
+#include "DownloadSimTest.moc"
