@@ -1,0 +1,240 @@
+// How close a month download comes to the speed of the line: a 31-day month from a
+// simulated unit (the unitsim program, a process of its own) paced at 115 200 and 9 600
+// baud over a pseudo-terminal. Reports wall time / wire time of the bytes exchanged (11
+// bit-times a character), this process's CPU time as a share of wall time and, for a unit
+// answering day by day, how much of the time above the wire time is spent waiting between
+// a request and the unit's first reply.
+//
+// Usage: bench_download_month [path to unitsim] (default: $UNITDESK_UNITSIM_BIN, else the
+// unitsim beside or above this program).
+#include "common/AppState.h"
+#include "common/DriveMap.h"
+#include "common/Prompt.h"
+#include "link/ReplyHandlers.h"
+#include "link/SerialLink.h"
+#include "logstore/Downloads.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QEventLoop>
+#include <QFileInfo>
+#include <QLabel>
+#include <QProcess>
+#include <QProgressBar>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <cstdio>
+#include <ctime>
+
+namespace {
+
+double processCpuSeconds()
+{
+    timespec t{};
+    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &t);
+    return double(t.tv_sec) + double(t.tv_nsec) / 1e9;
+}
+
+// Routes the log replies to the download and keeps count of the bytes and of the gaps
+// between a request and the reply that answers it.
+class CountingHandlers : public ReplyHandlers {
+public:
+    DownloadController *downloads = nullptr;
+    QElapsedTimer *clock = nullptr;
+    qint64 bytesIn = 0;
+    qint64 requestAtNs = -1; // a request is waiting for its first reply
+    double turnaroundS = 0;  // request written .. first reply complete, minus that reply's wire time
+    int baud = 9600;
+    qint64 endNs = -1; // the reply that ended the download was handled
+
+    void onY(const QByteArray &t) override { take(t), downloads->onHeader(t), noteEnd(); }
+    void onM(const QByteArray &t) override { take(t), downloads->onRecord(t), noteEnd(); }
+    void onO(const QByteArray &t) override { take(t), downloads->onEndOfDay(t), noteEnd(); }
+
+private:
+    void noteEnd()
+    {
+        if (endNs < 0 && !downloads->isRunning())
+            endNs = clock->nsecsElapsed();
+    }
+    void take(const QByteArray &text)
+    {
+        const int frame = int(text.size()) + 2;
+        bytesIn += frame;
+        if (requestAtNs < 0)
+            return;
+        const double gap = double(clock->nsecsElapsed() - requestAtNs) / 1e9;
+        turnaroundS += gap - double(frame) * 11.0 / baud;
+        requestAtNs = -1;
+    }
+};
+
+struct Result {
+    qint64 bytes = 0, replyBytes = 0;
+    double wallS = 0, wireS = 0, replyWireS = 0, cpuS = 0, turnaroundS = 0;
+    int requests = 0;
+    int reads = 0; // times the port woke the program with new bytes
+    bool finished = false;
+};
+
+Result runMonth(const QString &unitsim, int baud, bool streaming)
+{
+    Result r;
+    QProcess sim;
+    sim.start(unitsim, {"--baud", QString::number(baud), "--monitor-ms", "0", "--clock-ms", "0", "--unit",
+                        streaming ? "01:A:05:stream" : "01:A:05:day", "--clock", "2013-06-01 12:00"});
+    if (!sim.waitForStarted(5000) || !sim.waitForReadyRead(5000)) {
+        std::fprintf(stderr, "cannot start %s\n", qPrintable(unitsim));
+        return r;
+    }
+    const QString device = QString::fromLocal8Bit(sim.readLine()).trimmed();
+
+    QTemporaryDir root;
+    DriveMap::setRoot(root.path());
+    DriveMap::ensureDir(QStringLiteral("C:\\ZRLOG\\TEMP"));
+    Prompt::Script script;
+    script.answer = [](const Prompt::Message &) { return Prompt::Answer::Ok; };
+    Prompt::setScript(&script);
+
+    AppState state;
+    state.UnitClock = {"13", "06", "01", "12", "00", "00"};
+    state.StartDate = {"13", "01", "01"};
+    state.EndDate = {"13", "01", "31"};
+    SerialLink link;
+    QLabel label1, label9, label19, label21;
+    QProgressBar progress;
+    QTimer timer1, timer2;
+    DownloadView view{&label1, &label9, &label19, &label21, &progress, &timer1, &timer2, nullptr, {}};
+    DownloadController downloads(state, link, view);
+    QObject::connect(&timer1, &QTimer::timeout, &downloads, &DownloadController::watchdogExpired);
+
+    QElapsedTimer clock;
+    CountingHandlers handlers;
+    handlers.downloads = &downloads;
+    handlers.clock = &clock;
+    handlers.baud = baud;
+    link.setHandlers(&handlers);
+    qint64 bytesOut = 0;
+    QObject::connect(&link, &SerialLink::frameSent, [&](const QByteArray &frame) {
+        bytesOut += frame.size();
+        ++r.requests;
+        handlers.requestAtNs = clock.nsecsElapsed();
+    });
+    QObject::connect(&link.port(), &QSerialPort::readyRead, [&] { ++r.reads; });
+    link.setSettings(QStringLiteral("%1,n,8,2").arg(baud));
+    link.setDeviceForAll(device);
+    if (!link.open()) {
+        std::fprintf(stderr, "cannot open %s\n", qPrintable(device));
+        return r;
+    }
+
+    // Waits in the event loop, looking every 20 ms whether the download has ended.
+    QEventLoop loop;
+    QTimer poll;
+    QObject::connect(&poll, &QTimer::timeout, [&] {
+        if (!downloads.isRunning())
+            loop.quit();
+    });
+    const double cpu0 = processCpuSeconds();
+    clock.start();
+    downloads.startMonth();
+    poll.start(20);
+    QTimer::singleShot(600000, &loop, &QEventLoop::quit);
+    loop.exec();
+    // The end is the last reply's dispatch, not the next look of the poll.
+    r.wallS = double(handlers.endNs >= 0 ? handlers.endNs : clock.nsecsElapsed()) / 1e9;
+    r.cpuS = processCpuSeconds() - cpu0;
+    r.finished = !downloads.isRunning() && label19.text() == QStringLiteral("ﾀﾞｳﾝﾛｰﾄﾞ終了");
+    r.bytes = bytesOut + handlers.bytesIn;
+    r.wireS = double(r.bytes) * 11.0 / baud;
+    r.replyBytes = handlers.bytesIn;
+    r.replyWireS = double(r.replyBytes) * 11.0 / baud;
+    r.turnaroundS = handlers.turnaroundS;
+
+    link.setHandlers(nullptr);
+    Prompt::setScript(nullptr);
+    sim.kill();
+    sim.waitForFinished(2000);
+    return r;
+}
+
+// The same month handed straight to the reply handlers, without a port: the CPU time the
+// download's own work takes, apart from the event loop and the port.
+double handlersOnlyCpuSeconds()
+{
+    QTemporaryDir root;
+    DriveMap::setRoot(root.path());
+    DriveMap::ensureDir(QStringLiteral("C:\\ZRLOG\\TEMP"));
+    Prompt::Script script;
+    script.answer = [](const Prompt::Message &) { return Prompt::Answer::Ok; };
+    Prompt::setScript(&script);
+    AppState state;
+    state.UnitClock = {"13", "06", "01", "12", "00", "00"};
+    state.StartDate = {"13", "01", "01"};
+    state.EndDate = {"13", "01", "31"};
+    SerialLink link; // closed: nothing is sent
+    QLabel label1, label9, label19, label21;
+    QProgressBar progress;
+    QTimer timer1, timer2;
+    DownloadView view{&label1, &label9, &label19, &label21, &progress, &timer1, &timer2, nullptr, {}};
+    DownloadController downloads(state, link, view);
+    const QByteArray record = "M0123010009000900";
+    const double cpu0 = processCpuSeconds();
+    downloads.startMonth();
+    for (int day = 1; day <= 31; ++day) {
+        downloads.onHeader("Y05D" + QByteArray::number(day).rightJustified(2, '0'));
+        for (int k = 0; k < 48; ++k)
+            downloads.onRecord(record);
+    }
+    downloads.onEndOfDay("O");
+    const double cpu = processCpuSeconds() - cpu0;
+    Prompt::setScript(nullptr);
+    return cpu;
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    QString unitsim =
+        argc > 1 ? QString::fromLocal8Bit(argv[1]) : qEnvironmentVariable("UNITDESK_UNITSIM_BIN");
+    for (const QString &guess : {QStringLiteral("/unitsim"), QStringLiteral("/../unitsim")})
+        if (unitsim.isEmpty() && QFileInfo::exists(QCoreApplication::applicationDirPath() + guess))
+            unitsim = QCoreApplication::applicationDirPath() + guess;
+    if (unitsim.isEmpty()) {
+        std::fprintf(stderr, "unitsim not found; pass its path\n");
+        return 2;
+    }
+
+    const double own = handlersOnlyCpuSeconds();
+    std::printf(
+        "reply handlers alone, a streamed 31-day month (1520 replies): %.1f ms CPU, %.1f us a reply\n\n",
+        own * 1e3, own * 1e6 / 1520);
+    // The pseudo-terminal paces only what the unit sends: the requests go out at once, so
+    // the wall time is also set against the wire time of the replies alone.
+    std::printf("%-11s %7s %7s %8s %8s %7s %7s %7s %6s %8s %s\n", "unit", "baud", "bytes", "wire s", "wall s",
+                "ratio", "ratio*", "cpu %", "reads", "wait s", "wait share of excess*");
+    for (const bool streaming : {true, false}) {
+        for (const int baud : {115200, 9600}) {
+            const char *unit = streaming ? "streaming" : "day by day";
+            const Result r = runMonth(unitsim, baud, streaming);
+            if (!r.finished) {
+                std::printf("%-11s %7d  download did not finish\n", unit, baud);
+                continue;
+            }
+            const double excess = r.wallS - r.replyWireS;
+            const QString share =
+                excess > 0 ? QString::number(100.0 * r.turnaroundS / excess, 'f', 1) + " %" : "(no excess)";
+            std::printf("%-11s %7d %7lld %8.3f %8.3f %7.4f %7.4f %7.2f %6d %8.3f %s\n", unit, baud,
+                        static_cast<long long>(r.bytes), r.wireS, r.wallS, r.wallS / r.wireS,
+                        r.wallS / r.replyWireS, 100.0 * r.cpuS / r.wallS, r.reads, r.turnaroundS,
+                        qPrintable(share));
+            std::fflush(stdout);
+        }
+    }
+    std::printf("* against the replies' wire time\n");
+    return 0;
+}
