@@ -1,5 +1,5 @@
-// The replies the main window owns: unit selection, execution, the live monitoring and
-// clock replies, and the download replies it hands to the download chain.
+// The replies the main window owns: unit selection, execution, the unit settings progress,
+// the live monitoring and clock replies, and the download replies it hands to the download chain.
 #include "LiveDisplay.h"
 #include "MainWindow.h"
 
@@ -19,6 +19,29 @@ void MainWindow::onEX(const QByteArray &)
 {
     Label19->setText(QStringLiteral("設定完了"));
     // The basic conditions window's panel (" 設定完了") is written here once it exists.
+}
+
+// The unit settings replies leave their progress in UnitSettingStatus; the unit settings
+// change window copies it into its status line.
+void MainWindow::onKK(const QByteArray &)
+{
+    m_state.UnitSettingStatus = QStringLiteral(" 子機ﾃﾞｰﾀ設定完了");
+}
+
+void MainWindow::onKS(const QByteArray &)
+{
+    // The unit settings change window takes characters 3-8 here, before the status.
+    m_state.UnitSettingStatus = QStringLiteral(" 子機設定ﾃﾞｰﾀ読み取り完了");
+}
+
+void MainWindow::onKM(const QByteArray &)
+{
+    m_state.UnitSettingStatus = QStringLiteral(" ﾓﾆﾀｰﾃﾞｰﾀ消去中");
+}
+
+void MainWindow::onKE(const QByteArray &)
+{
+    m_state.UnitSettingStatus = QStringLiteral(" ﾓﾆﾀｰﾃﾞｰﾀ消去完了");
 }
 
 void MainWindow::onE(const QByteArray &)

@@ -51,6 +51,10 @@ public:
     // Reply handlers owned by the main window.
     void onID(const QByteArray &reply) override;
     void onEX(const QByteArray &reply) override;
+    void onKK(const QByteArray &reply) override;
+    void onKS(const QByteArray &reply) override;
+    void onKM(const QByteArray &reply) override;
+    void onKE(const QByteArray &reply) override;
     void onE(const QByteArray &reply) override;
     void onD(const QByteArray &reply) override;
     void onQ(const QByteArray &reply) override;

@@ -45,6 +45,28 @@ private slots:
         QCOMPARE(f.window->Label21->text(), QStringLiteral(" 通信中")); // the "E" stage ran too
     }
 
+    // The unit settings replies leave their progress in UnitSettingStatus, which the unit
+    // settings change window copies into its status line; "KE" is not the "K" reply.
+    void unitSettingStatus_data()
+    {
+        QTest::addColumn<QByteArray>("reply");
+        QTest::addColumn<QString>("status");
+        QTest::newRow("written") << QByteArray("KK") << " 子機ﾃﾞｰﾀ設定完了";
+        QTest::newRow("read") << QByteArray("KS010203") << " 子機設定ﾃﾞｰﾀ読み取り完了";
+        QTest::newRow("clearing") << QByteArray("KM") << " ﾓﾆﾀｰﾃﾞｰﾀ消去中";
+        QTest::newRow("cleared") << QByteArray("KE") << " ﾓﾆﾀｰﾃﾞｰﾀ消去完了";
+        QTest::newRow("time bands, second half") << QByteArray("K2200") << "(before)";
+    }
+    void unitSettingStatus()
+    {
+        QFETCH(QByteArray, reply);
+        QFETCH(QString, status);
+        MainFixture f;
+        f.window->state().UnitSettingStatus = "(before)";
+        f.reply(reply);
+        QCOMPARE(f.window->state().UnitSettingStatus, status);
+    }
+
     void unitKinds_data()
     {
         QTest::addColumn<int>("index");
