@@ -30,8 +30,8 @@ struct OneLetterCode {
     TextHandler handler; // none: "W", the write acknowledgements
 };
 
-// Tried in this order; at most one runs. The "C" handler's owner sends the request for the
-// second half of the time bands itself: the dispatcher has no link to send on.
+// Tried in this order; at most one runs. After a "C" reply the main window asks for the
+// second half of the time bands: the dispatcher has no link to send on.
 const OneLetterCode oneLetterCodes[] = {
     {'M', &ReplyHandlers::onM},
     {'Y', &ReplyHandlers::onY},

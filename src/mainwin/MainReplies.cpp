@@ -59,6 +59,13 @@ void MainWindow::onD(const QByteArray &)
 }
 
 void MainWindow::onQ(const QByteArray &reply) { ShowMonitoringReply(reply); }
+
+void MainWindow::onC(const QByteArray &)
+{
+    // The time band window fills the first half of its grid here; then the second half is
+    // asked for, whichever window is open.
+    m_link.SendFrame(m_state.UnitTypeCode == QLatin1String("WJ") ? "BKID" : "RKID");
+}
 void MainWindow::onA(const QByteArray &reply) { ShowClockReply(reply); }
 void MainWindow::onY(const QByteArray &reply) { m_downloads->onHeader(reply); }
 void MainWindow::onM(const QByteArray &reply) { m_downloads->onRecord(reply); }

@@ -58,6 +58,7 @@ public:
     void onE(const QByteArray &reply) override;
     void onD(const QByteArray &reply) override;
     void onQ(const QByteArray &reply) override;
+    void onC(const QByteArray &reply) override;
     void onA(const QByteArray &reply) override;
     void onY(const QByteArray &reply) override;
     void onM(const QByteArray &reply) override;

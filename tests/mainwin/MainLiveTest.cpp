@@ -37,6 +37,19 @@ private slots:
         QVERIFY(f.nothingSent());
     }
 
+    void firstTimeBandHalfAsksForTheSecond()
+    {
+        MainFixture f;
+        f.sent(0);
+        f.reply("C" + QByteArray(48, '0'));
+        QCOMPARE(f.sent(6), QByteArray("\x02RKID\x03"));
+        f.window->List1->setCurrentRow(2);
+        f.reply("C" + QByteArray(48, '0'));
+        QCOMPARE(f.sent(6), QByteArray("\x02" "BKID\x03"));
+        f.reply("K" + QByteArray(48, '0')); // the second half asks for nothing more
+        QVERIFY(f.nothingSent());
+    }
+
     void executedReply()
     {
         MainFixture f;
