@@ -68,6 +68,7 @@ struct DownloadController::Impl {
         bool startsMonth = false;
         int year = 0, month = 0, day = 0, daysLeft = 0, slotsLeft = 0, progress = 0;
         QString downloadState, streamFlag;
+        QString progressText; // Label21: the day or the half hours left at that point
     } restart;
 
     Impl(AppState &state, SerialLink &serial, const DownloadView &view)
@@ -147,6 +148,7 @@ struct DownloadController::Impl {
         restart.daysLeft = c.DaysLeft;
         restart.slotsLeft = c.SlotsLeft;
         restart.progress = v.ProgressBar1 ? v.ProgressBar1->value() : 0;
+        restart.progressText = v.Label21 ? v.Label21->text() : QString();
         restart.downloadState = c.DownloadState;
         restart.streamFlag = c.StreamFlag;
     }
@@ -163,6 +165,7 @@ struct DownloadController::Impl {
         c.StreamFlag = restart.streamFlag;
         if (v.ProgressBar1)
             v.ProgressBar1->setValue(restart.progress);
+        setText(v.Label21, restart.progressText);
         if (!restartDayFile())
             return false;
         return !restart.startsMonth || !c.RangeDownload || restartMonthFile();

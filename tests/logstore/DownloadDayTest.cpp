@@ -239,11 +239,17 @@ void DownloadDayTest::silentMidDayThenAnswersTheResend()
 
     rig.downloads->watchdogExpired();
     QCOMPARE(unit.nextFrame(), QByteArray("RM0105BB13ID"));
-    // The day starts over: the ten records already in are not kept in front of the repeat.
+    // The day starts over: the ten records already in are not kept in front of the repeat,
+    // and the progress shown goes back with them.
     QCOMPARE(rig.file(TempDay), QByteArray("13/01/05\r\n"));
-    QCOMPARE(rig.Label21.text(), QStringLiteral("残 ： 38"));
+    QCOMPARE(rig.Label21.text(), QStringLiteral("残 ： 48"));
+    QCOMPARE(rig.ProgressBar1.value(), 1);
     unit.reply({"Y05N05"});
-    unit.reply(dayReplies(48));
+    unit.reply(dayReplies(1));
+    QCOMPARE(rig.Label21.text(), QStringLiteral("残 ： 47"));
+    unit.reply(dayReplies(48).mid(1));
+    QCOMPARE(rig.Label21.text(), QStringLiteral("残 ： 0"));
+    QCOMPARE(rig.ProgressBar1.value(), 49);
     unit.reply({"O"});
     QCOMPARE(rig.file(DayFile), expectedDay(13, 1, 5));
     QCOMPARE(rig.Label19.text(), QStringLiteral("ﾀﾞｳﾝﾛｰﾄﾞ終了"));

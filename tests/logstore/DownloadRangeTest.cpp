@@ -285,9 +285,12 @@ void DownloadRangeTest::silentMidMonthRestartsTheMonth()
     unit.reply(day("Y05D29", false) + Replies{"Y05D30"} + dayReplies(7));
 
     // The resend asks for the month from its first day again: the repeat is taken as such.
+    QCOMPARE(rig.Label21.text(), QStringLiteral("13年1月30日"));
     rig.downloads->watchdogExpired();
     QCOMPARE(unit.nextFrame(), QByteArray("RM0129AA13ID"));
     QCOMPARE(rig.file(TempMonth), QByteArray("13/01\r\n"));
+    QCOMPARE(rig.Label21.text(), QStringLiteral("13年1月29日"));
+    QCOMPARE(rig.ProgressBar1.value(), 1);
     unit.reply(day("Y05D29", false) + day("Y05D30", false) + day("Y05D31", true));
     QCOMPARE(rig.Label19.text(), QStringLiteral("ﾀﾞｳﾝﾛｰﾄﾞ終了"));
     for (int dd = 29; dd <= 31; ++dd)
