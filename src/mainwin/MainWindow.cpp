@@ -36,6 +36,15 @@ void setBackColour(QLabel *label, const QColor &colour)
     label->setAutoFillBackground(true);
 }
 
+template <class Label>
+Label *placedLabel(QWidget *parent, const char *name, const QString &caption, int l, int t, int w, int h)
+{
+    auto *label = new Label(caption, parent);
+    label->setObjectName(QString::fromLatin1(name));
+    placeTwips(label, l, t, w, h);
+    return label;
+}
+
 QString two(int n) { return QStringLiteral("%1").arg(n, 2, 10, QLatin1Char('0')); }
 } // namespace
 
@@ -90,18 +99,8 @@ void MainWindow::buildControls()
     central->setFixedSize(twipsToPixels(6900), twipsToPixels(6800));
     setCentralWidget(central);
 
-    auto label = [central](const char *name, const QString &caption, int l, int t, int w, int h) {
-        auto *lab = new QLabel(caption, central);
-        lab->setObjectName(QString::fromLatin1(name));
-        placeTwips(lab, l, t, w, h);
-        return lab;
-    };
-    auto clickable = [central](const char *name, const QString &caption, int l, int t, int w, int h) {
-        auto *lab = new ClickableLabel(caption, central);
-        lab->setObjectName(QString::fromLatin1(name));
-        placeTwips(lab, l, t, w, h);
-        return lab;
-    };
+    auto label = [central](auto... a) { return placedLabel<QLabel>(central, a...); };
+    auto clickable = [central](auto... a) { return placedLabel<ClickableLabel>(central, a...); };
 
     Label10 = label("Label10", QString(), 60, 720, 2175, 375);
     Label5 = label("Label5", QString(), 2280, 720, 1740, 375);
