@@ -26,7 +26,10 @@ Pty::Pty()
     }
 }
 
-Pty::~Pty() { close(); }
+Pty::~Pty()
+{
+    close();
+}
 
 void Pty::close()
 {

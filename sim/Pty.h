@@ -15,10 +15,10 @@ public:
     int masterFd() const { return m_master; }
     QString slavePath() const { return m_slavePath; }
 
-    QByteArray readAvailable();           // whatever the slave side has written, never blocks
+    QByteArray readAvailable(); // whatever the slave side has written, never blocks
     // Waits up to timeoutMs for at least minBytes (or until nothing more comes).
     QByteArray readFor(int timeoutMs, int minBytes = 1);
-    bool write(const QByteArray &bytes);  // writes all of it
+    bool write(const QByteArray &bytes); // writes all of it
     void close();
 
 private:

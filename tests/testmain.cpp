@@ -16,7 +16,8 @@ std::vector<std::pair<const char *, Factory>> &all()
 // Usage: test_<folder> [ClassName] [QtTest options]. With a class name only that class runs.
 int main(int argc, char **argv)
 {
-    qputenv("QT_QPA_PLATFORM", qgetenv("QT_QPA_PLATFORM").isEmpty() ? "offscreen" : qgetenv("QT_QPA_PLATFORM"));
+    qputenv("QT_QPA_PLATFORM",
+            qgetenv("QT_QPA_PLATFORM").isEmpty() ? "offscreen" : qgetenv("QT_QPA_PLATFORM"));
     QApplication app(argc, argv);
     const char *only = nullptr;
     std::vector<char *> args(argv, argv + argc);

@@ -13,5 +13,5 @@ struct Registrar {
 };
 } // namespace testing_registry
 
-#define UNITDESK_TEST(Class)                                                                   \
+#define UNITDESK_TEST(Class)                                                                                 \
     static testing_registry::Registrar registrar_##Class(#Class, [] { return new Class; });

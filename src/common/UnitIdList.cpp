@@ -12,7 +12,10 @@ QStringList UnitIdItems()
     return items;
 }
 
-QString UnitIdForEntry(int entry) { return QStringLiteral("%1").arg(entry, 2, 10, QLatin1Char('0')); }
+QString UnitIdForEntry(int entry)
+{
+    return QStringLiteral("%1").arg(entry, 2, 10, QLatin1Char('0'));
+}
 
 void SetUpUnitIdCombo(QComboBox *combo, const QString &designCaption)
 {

@@ -3,30 +3,29 @@
 #include "common/Vb.h"
 
 namespace {
-QString text(const QByteArray &bytes) { return QString::fromLatin1(bytes); }
+QString text(const QByteArray &bytes)
+{
+    return QString::fromLatin1(bytes);
+}
 } // namespace
 
 QString ControlStateText(char code)
 {
-    switch (code) {
-    case '0': return QStringLiteral("　通常運転 ");
-    case '1': return QStringLiteral(" 緊急停止対象外設定 ");
-    case '2': return QStringLiteral(" 緊急停止対象外内部 ");
-    case '3': return QStringLiteral(" 制御中 ");
-    case 'G': return QStringLiteral(" 注意警報制御中 ");
-    case 'H': return QStringLiteral(" 警戒警報制御中 ");
-    case '4': return QStringLiteral(" 限界警報制御中 ");
-    case '5': return QStringLiteral(" 交互非制御中 ");
-    case '6': return QStringLiteral(" COMP 停止中  ");
-    case '7': return QStringLiteral(" 連続制御中 ");
-    case '8': return QStringLiteral(" 制御対象外設定 ");
-    case '9': return QStringLiteral(" 制御エラー ");
-    case 'A': return QStringLiteral(" SW_OFFモード ");
-    case 'E': return QStringLiteral(" 通信エラー ");
-    case 'M': return QStringLiteral("モニター消去中 ");
-    case 'T': return QStringLiteral("温度センサー異常");
-    default: return QString(); // "F" and unknown codes
-    }
+    static const struct {
+        char code;
+        const char *text;
+    } table[] = {
+        {'0', "　通常運転 "},      {'1', " 緊急停止対象外設定 "}, {'2', " 緊急停止対象外内部 "},
+        {'3', " 制御中 "},         {'G', " 注意警報制御中 "},     {'H', " 警戒警報制御中 "},
+        {'4', " 限界警報制御中 "}, {'5', " 交互非制御中 "},       {'6', " COMP 停止中  "},
+        {'7', " 連続制御中 "},     {'8', " 制御対象外設定 "},     {'9', " 制御エラー "},
+        {'A', " SW_OFFモード "},   {'E', " 通信エラー "},         {'M', "モニター消去中 "},
+        {'T', "温度センサー異常"},
+    };
+    for (const auto &row : table)
+        if (code == row.code)
+            return QString::fromUtf8(row.text);
+    return QString(); // "F" and unknown codes
 }
 
 QString SprayStateText(const QByteArray &code)
@@ -36,7 +35,7 @@ QString SprayStateText(const QByteArray &code)
         const char *text;
     } table[] = {
         {"SW", "SW_OFF ﾓｰﾄﾞ"}, {"RY", "強制噴射ﾓｰﾄﾞ"}, {"LO", "温度低下"}, {"PF", "ｺﾝﾌﾟﾚｯｻｰ停止"},
-        {"ON", "水噴射中"},     {"OP", "温度ｾﾝｻｰ異常"}, {"OF", "噴射休止"}, {"FF", "動作休止"},
+        {"ON", "水噴射中"},    {"OP", "温度ｾﾝｻｰ異常"}, {"OF", "噴射休止"}, {"FF", "動作休止"},
     };
     for (const auto &row : table)
         if (code == row.code)
@@ -64,9 +63,11 @@ MonitoringTexts DecodeMonitoringReply(const QByteArray &reply, const QString &un
     if (extraDigit == "*")
         extraDigit = "0";
 
-    t.temperature = text(Mid(r, 10, 1)) + Format(Val(Mid(r, 7, 3)) / 10, QStringLiteral("00.0")) + QStringLiteral("_℃");
+    t.temperature =
+        text(Mid(r, 10, 1)) + Format(Val(Mid(r, 7, 3)) / 10, QStringLiteral("00.0")) + QStringLiteral("_℃");
     t.current = Format(Val(currentDigits) / 10, QStringLiteral("000.0")) + QStringLiteral("_A");
-    t.currentFine = Format(Val(currentDigits + extraDigit) / 100, QStringLiteral("000.00")) + QStringLiteral("_A");
+    t.currentFine =
+        Format(Val(currentDigits + extraDigit) / 100, QStringLiteral("000.00")) + QStringLiteral("_A");
 
     t.unitChNo = text(Mid(r, 11, 2));
     const bool spray = unitTypeCode == QLatin1String("WJ");
@@ -105,8 +106,8 @@ ClockTexts DecodeClockReply(const QByteArray &reply, const QString &unitTypeCode
     c.dd = at(12, 2);
     c.yy = at(18, 2);
     c.weekdayDigit = at(17, 1);
-    c.dateTime = c.yy + QStringLiteral("年") + c.mm + QStringLiteral("月") + c.dd + QStringLiteral("日") + c.hh +
-                 QStringLiteral("時") + c.mi + QStringLiteral("分");
+    c.dateTime = c.yy + QStringLiteral("年") + c.mm + QStringLiteral("月") + c.dd + QStringLiteral("日") +
+                 c.hh + QStringLiteral("時") + c.mi + QStringLiteral("分");
     const QString name = UnitWeekdayName(c.weekdayDigit, weekdayName);
     c.clockDate = QStringLiteral("20") + c.yy + QStringLiteral("年") + c.mm + QStringLiteral("月") + c.dd +
                   QStringLiteral("日") + QStringLiteral("_") + name;
@@ -114,7 +115,7 @@ ClockTexts DecodeClockReply(const QByteArray &reply, const QString &unitTypeCode
     if (unitTypeCode == QLatin1String("WJ"))
         c.band = QStringLiteral("水噴射_季節_") + at(23, 1) + QStringLiteral(" 時限_") + at(24, 1);
     else
-        c.band = QStringLiteral(" 季節_") + at(14, 1) + QStringLiteral(" 時限_") + at(15, 1) + QStringLiteral(" 休_") +
-                 at(16, 1);
+        c.band = QStringLiteral(" 季節_") + at(14, 1) + QStringLiteral(" 時限_") + at(15, 1) +
+                 QStringLiteral(" 休_") + at(16, 1);
     return c;
 }

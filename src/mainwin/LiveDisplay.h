@@ -4,17 +4,17 @@
 #include <QString>
 
 struct MonitoringTexts {
-    QString link;          // Label21 while no range download runs
+    QString link;           // Label21 while no range download runs
     bool powerKind = false; // a power-measuring unit shows nothing but the link state
-    QString temperature;   // Label15: "+25.3_℃"
-    QString current;       // Label3 and the current value window: "012.3_A"
-    QString currentFine;   // DSP window: "012.34_A"
-    QString channelLabel;  // Label9: "CH番号: 05" or "水噴射番号: 01"
-    QString unitChNo;      // positions 11-12
-    QString sprayNo;       // positions 18-19 (water-spray units only, else empty)
-    QString version;       // Label13: "Ver_No.： 17"
-    QString unitIdText;    // shown text of every unit ID list: " ID_No ： 02"
-    QString state;         // Label8
+    QString temperature;    // Label15: "+25.3_℃"
+    QString current;        // Label3 and the current value window: "012.3_A"
+    QString currentFine;    // DSP window: "012.34_A"
+    QString channelLabel;   // Label9: "CH番号: 05" or "水噴射番号: 01"
+    QString unitChNo;       // positions 11-12
+    QString sprayNo;        // positions 18-19 (water-spray units only, else empty)
+    QString version;        // Label13: "Ver_No.： 17"
+    QString unitIdText;     // shown text of every unit ID list: " ID_No ： 02"
+    QString state;          // Label8
 };
 
 // unitTypeCode decides the water-spray and power-measuring forms.

@@ -34,7 +34,9 @@ struct MenuBarEntry {
 const std::vector<MenuBarEntry> &menuTree()
 {
     static const std::vector<MenuBarEntry> tree{
-        {"mnuFile", "ﾌｧｲﾙ", {{"sep1", nullptr}, {"mnuPrinter", "印刷設定"}, {"SEP7", nullptr}, {"mnuEnd", "終了"}}},
+        {"mnuFile",
+         "ﾌｧｲﾙ",
+         {{"sep1", nullptr}, {"mnuPrinter", "印刷設定"}, {"SEP7", nullptr}, {"mnuEnd", "終了"}}},
         {"mnuREG", "登録", {{"mnuCH_name", "ＣＨ名登録"}, {"sprREd", nullptr}, {"mnuGrp", "ｸﾞﾙｰﾌﾟ名登録"}}},
         {"mnuCont1", "季節別制御条件", {}},
         {"mnuSeason", "季節帯条件", {}},
@@ -72,7 +74,8 @@ const std::vector<Opening> &openings()
         {"mnuCH_name", WindowId::Form14, "ＣＨ名の登録", "ＣＨ名の登録", nullptr, nullptr},
         {"mnuGrp", WindowId::Form9, "ｸﾞﾙｰﾌﾟ名の登録", "ｸﾞﾙｰﾌﾟ名の登録", nullptr, nullptr},
         {"mnuCont1", WindowId::Form5, "制御率設定", "水噴射 制御率設定", " 制御率設定", " 水噴射 制御率設定"},
-        {"mnuSeason", WindowId::Form6, "季節帯設定", "水噴射 季節帯設定", " 季節帯設定", " 水噴射 季節帯設定"},
+        {"mnuSeason", WindowId::Form6, "季節帯設定", "水噴射 季節帯設定", " 季節帯設定",
+         " 水噴射 季節帯設定"},
         {"mnuZone", WindowId::Form7, "時間帯設定", "水噴射 時間帯設定", " 時間帯設定", " 水噴射 時間帯設定"},
         {"mnuGroup_Set", WindowId::Form12, nullptr, nullptr, nullptr, nullptr},
         {"mnuRenzoku", WindowId::Form24, "子機連続ﾓｰﾄﾞの設定", "子機連続ﾓｰﾄﾞの設定", nullptr, nullptr},
@@ -156,7 +159,8 @@ void MainWindow::buildMenus()
         menu->menuAction()->setObjectName(QString::fromLatin1(entry.name));
         m_actions.insert(menu->objectName(), menu->menuAction());
         for (const MenuItem &item : entry.items) {
-            QAction *a = item.caption ? menu->addAction(QString::fromUtf8(item.caption)) : menu->addSeparator();
+            QAction *a =
+                item.caption ? menu->addAction(QString::fromUtf8(item.caption)) : menu->addSeparator();
             a->setObjectName(QString::fromLatin1(item.name));
             m_actions.insert(a->objectName(), a);
             if (item.caption)
@@ -186,7 +190,10 @@ void MainWindow::buildToolbar()
     }
 }
 
-void MainWindow::CloseSecondaryWindows() { m_windows.CloseSecondaryWindows(); }
+void MainWindow::CloseSecondaryWindows()
+{
+    m_windows.CloseSecondaryWindows();
+}
 
 void MainWindow::menuEntry(const QString &name)
 {

@@ -58,7 +58,10 @@ void MainWindow::onD(const QByteArray &)
     // The control-rate window takes the rates.
 }
 
-void MainWindow::onQ(const QByteArray &reply) { ShowMonitoringReply(reply); }
+void MainWindow::onQ(const QByteArray &reply)
+{
+    ShowMonitoringReply(reply);
+}
 
 void MainWindow::onC(const QByteArray &)
 {
@@ -66,10 +69,22 @@ void MainWindow::onC(const QByteArray &)
     // asked for, whichever window is open.
     m_link.SendFrame(m_state.UnitTypeCode == QLatin1String("WJ") ? "BKID" : "RKID");
 }
-void MainWindow::onA(const QByteArray &reply) { ShowClockReply(reply); }
-void MainWindow::onY(const QByteArray &reply) { m_downloads->onHeader(reply); }
-void MainWindow::onM(const QByteArray &reply) { m_downloads->onRecord(reply); }
-void MainWindow::onO(const QByteArray &reply) { m_downloads->onEndOfDay(reply); }
+void MainWindow::onA(const QByteArray &reply)
+{
+    ShowClockReply(reply);
+}
+void MainWindow::onY(const QByteArray &reply)
+{
+    m_downloads->onHeader(reply);
+}
+void MainWindow::onM(const QByteArray &reply)
+{
+    m_downloads->onRecord(reply);
+}
+void MainWindow::onO(const QByteArray &reply)
+{
+    m_downloads->onEndOfDay(reply);
+}
 
 void MainWindow::ShowMonitoringReply(const QByteArray &reply)
 {

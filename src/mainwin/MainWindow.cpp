@@ -45,7 +45,10 @@ Label *placedLabel(QWidget *parent, const char *name, const QString &caption, in
     return label;
 }
 
-QString two(int n) { return QStringLiteral("%1").arg(n, 2, 10, QLatin1Char('0')); }
+QString two(int n)
+{
+    return QStringLiteral("%1").arg(n, 2, 10, QLatin1Char('0'));
+}
 } // namespace
 
 MainWindow::MainWindow(QWidget *parent) : QMainWindow(parent)
@@ -71,7 +74,8 @@ MainWindow::MainWindow(QWidget *parent) : QMainWindow(parent)
     connect(Timer3, &QTimer::timeout, this, &MainWindow::pollTick);
 
     m_link.setHandlers(this);
-    m_windows.registerWindow(WindowId::Form2, [this] { return new PortSettingsDialog(m_link, m_state, this); });
+    m_windows.registerWindow(WindowId::Form2,
+                             [this] { return new PortSettingsDialog(m_link, m_state, this); });
 
     DownloadView view;
     view.Label1 = Label1;

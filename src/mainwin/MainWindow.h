@@ -40,11 +40,11 @@ public:
     std::function<void()> endProgram;
 
     // Unit context
-    void selectUnitKind(int index);  // List1
-    void selectUnitId(int entry);    // Combo1
+    void selectUnitKind(int index); // List1
+    void selectUnitId(int entry);   // Combo1
     // The common opening steps of the menus and the toolbar.
     void CloseSecondaryWindows();
-    void toolbarButton(int index);   // 1..6
+    void toolbarButton(int index); // 1..6
     void calendarClicked(const QDate &date);
     void selectDateMode(const QString &mode); // "1" start, "2" end
 

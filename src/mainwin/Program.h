@@ -11,11 +11,11 @@ class SimLine;
 class QDateTime;
 
 struct ProgramOptions {
-    QString root;                 // --root DIR
-    QMap<int, QString> devices;   // --com COMn=DEVICE
-    bool demo = false;            // --demo
+    QString root;               // --root DIR
+    QMap<int, QString> devices; // --com COMn=DEVICE
+    bool demo = false;          // --demo
     bool help = false;
-    QString error;                // a malformed option
+    QString error; // a malformed option
 };
 
 ProgramOptions ParseProgramOptions(const QStringList &arguments);

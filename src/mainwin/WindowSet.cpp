@@ -1,8 +1,14 @@
 #include "WindowSet.h"
 
-void WindowSet::registerWindow(WindowId id, Factory factory) { m_factories.insert(id, std::move(factory)); }
+void WindowSet::registerWindow(WindowId id, Factory factory)
+{
+    m_factories.insert(id, std::move(factory));
+}
 
-QWidget *WindowSet::existing(WindowId id) const { return m_windows.value(id).data(); }
+QWidget *WindowSet::existing(WindowId id) const
+{
+    return m_windows.value(id).data();
+}
 
 QWidget *WindowSet::get(WindowId id)
 {

@@ -40,7 +40,8 @@ private slots:
 
         Prompt::Script prompts;
         Prompt::setScript(&prompts);
-        ProgramOptions options = ParseProgramOptions({"--root", root.path(), "--com", "COM2=" + sim.slavePath()});
+        ProgramOptions options =
+            ParseProgramOptions({"--root", root.path(), "--com", "COM2=" + sim.slavePath()});
         QVERIFY(options.error.isEmpty());
         {
             Program program(options);
@@ -72,8 +73,8 @@ private slots:
     {
         QTest::addColumn<QStringList>("arguments");
         QTest::addColumn<bool>("ok");
-        QTest::newRow("root and ports") << QStringList{"--root", "/x", "--com", "COM4=/dev/ttyUSB0", "--com=com26=/d"}
-                                        << true;
+        QTest::newRow("root and ports")
+            << QStringList{"--root", "/x", "--com", "COM4=/dev/ttyUSB0", "--com=com26=/d"} << true;
         QTest::newRow("port out of range") << QStringList{"--com", "COM27=/dev/x"} << false;
         QTest::newRow("missing value") << QStringList{"--root"} << false;
         QTest::newRow("unknown option") << QStringList{"--frobnicate"} << false;
@@ -105,10 +106,9 @@ private slots:
         program.setProcessEnvironment(env);
         program.start(binary, {"--root", root.path(), "--com", "COM1=" + sim.slavePath()});
         QVERIFY(program.waitForStarted());
-        QTRY_VERIFY_WITH_TIMEOUT(QFileInfo(root.path() + "/GRP/ZR3/Y" + QDate::currentDate().toString("yyyy") +
-                                           "/DAY")
-                                     .isDir(),
-                                 10000);
+        QTRY_VERIFY_WITH_TIMEOUT(
+            QFileInfo(root.path() + "/GRP/ZR3/Y" + QDate::currentDate().toString("yyyy") + "/DAY").isDir(),
+            10000);
         QTest::qWait(500); // replies flow in while it runs
         QCOMPARE(program.state(), QProcess::Running);
         program.terminate();

@@ -142,16 +142,16 @@ private slots:
         QVERIFY(!w.Timer1->isActive());
 
         const QString year = "GRP/ZR3/Y2026/";
-        for (const QDate &d : {QDate(2026, 11, 28), QDate(2026, 11, 29), QDate(2026, 11, 30), QDate(2026, 12, 1),
-                               QDate(2026, 12, 2)}) {
-            const QByteArray expected = d.toString("yy/MM/dd").toLatin1() + "\r\n" +
-                                        storedRecords(26, d.month(), d.day(), 48);
+        for (const QDate &d : {QDate(2026, 11, 28), QDate(2026, 11, 29), QDate(2026, 11, 30),
+                               QDate(2026, 12, 1), QDate(2026, 12, 2)}) {
+            const QByteArray expected =
+                d.toString("yy/MM/dd").toLatin1() + "\r\n" + storedRecords(26, d.month(), d.day(), 48);
             QCOMPARE(line.file(year + d.toString("'DAY/CH05/m'MM'd'dd'.TXT'")), expected);
         }
         QCOMPARE(line.file(year + "DAY/CH05/m12d03.TXT"), QByteArray("(missing)"));
-        QCOMPARE(line.file(year + "M11/CH05/MnLog.TXT"),
-                 "26/11\r\n" + storedRecords(26, 11, 28, 48) + storedRecords(26, 11, 29, 48) +
-                     storedRecords(26, 11, 30, 48));
+        QCOMPARE(line.file(year + "M11/CH05/MnLog.TXT"), "26/11\r\n" + storedRecords(26, 11, 28, 48) +
+                                                             storedRecords(26, 11, 29, 48) +
+                                                             storedRecords(26, 11, 30, 48));
         QCOMPARE(line.file(year + "M12/CH05/MnLog.TXT"),
                  "26/12\r\n" + storedRecords(26, 12, 1, 48) + storedRecords(26, 12, 2, 48));
         QVERIFY(line.prompts.asked.size() == 1); // no failure message
@@ -171,7 +171,8 @@ private slots:
         QTRY_COMPARE(w.Label19->text(), QStringLiteral("ﾀﾞｳﾝﾛｰﾄﾞ終了"));
         QCOMPARE(w.Label21->text(), QStringLiteral("残 ： 0"));
         QCOMPARE(line.sim.requests(), (QList<QByteArray>{"TM1208BB26ID", "FNID"}));
-        QCOMPARE(line.file("GRP/ZR3/Y2026/DAY/CH05/m12d08.TXT"), "26/12/08\r\n" + storedRecords(26, 12, 8, 20));
+        QCOMPARE(line.file("GRP/ZR3/Y2026/DAY/CH05/m12d08.TXT"),
+                 "26/12/08\r\n" + storedRecords(26, 12, 8, 20));
     }
 };
 

@@ -6,10 +6,10 @@
 #include "mainwin/MainWindow.h"
 #include "sim/Pty.h"
 
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QDir>
 #include <QDirIterator>
-#include <QCoreApplication>
 #include <QTemporaryDir>
 #include <QTest>
 #include <memory>

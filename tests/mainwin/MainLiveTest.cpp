@@ -45,7 +45,8 @@ private slots:
         QCOMPARE(f.sent(6), QByteArray("\x02RKID\x03"));
         f.window->List1->setCurrentRow(2);
         f.reply("C" + QByteArray(48, '0'));
-        QCOMPARE(f.sent(6), QByteArray("\x02" "BKID\x03"));
+        QCOMPARE(f.sent(6), QByteArray("\x02"
+                                       "BKID\x03"));
         f.reply("K" + QByteArray(48, '0')); // the second half asks for nothing more
         QVERIFY(f.nothingSent());
     }
@@ -86,12 +87,18 @@ private slots:
         QTest::addColumn<QString>("code");
         QTest::addColumn<QString>("title");
         QTest::addColumn<bool>("polled");
-        QTest::newRow("standard") << 0 << "A" << "現在 電流" << false;
-        QTest::newRow("other") << 1 << "B" << "現在 電流" << false;
-        QTest::newRow("water spray") << 2 << "WJ" << "現在 電流" << true;
-        QTest::newRow("temperature") << 3 << "C" << "現在 電流" << false;
-        QTest::newRow("power") << 4 << "D" << "現在 電力" << false;
-        QTest::newRow("direct") << 5 << "G" << "現在 電流" << false;
+        QTest::newRow("standard") << 0 << "A"
+                                  << "現在 電流" << false;
+        QTest::newRow("other") << 1 << "B"
+                               << "現在 電流" << false;
+        QTest::newRow("water spray") << 2 << "WJ"
+                                     << "現在 電流" << true;
+        QTest::newRow("temperature") << 3 << "C"
+                                     << "現在 電流" << false;
+        QTest::newRow("power") << 4 << "D"
+                               << "現在 電力" << false;
+        QTest::newRow("direct") << 5 << "G"
+                                << "現在 電流" << false;
     }
     void unitKinds()
     {
@@ -116,7 +123,8 @@ private slots:
         f.sent(0);
         f.window->List1->setCurrentRow(2);
         emit f.window->Timer3->timeout({});
-        QCOMPARE(f.sent(12), QByteArray("\x02" "E101RS01ID\x03"));
+        QCOMPARE(f.sent(12), QByteArray("\x02"
+                                        "E101RS01ID\x03"));
         f.window->link().close();
         emit f.window->Timer3->timeout({});
         QVERIFY(f.nothingSent());
@@ -156,7 +164,18 @@ private slots:
     {
         MainFixture f;
         f.window->List1->setCurrentRow(2);
-        f.reply("Q" "0050" "0" "180" "-" "07" "2" "11" "03" "03" "ON" "1");
+        f.reply("Q"
+                "0050"
+                "0"
+                "180"
+                "-"
+                "07"
+                "2"
+                "11"
+                "03"
+                "03"
+                "ON"
+                "1");
         QCOMPARE(f.window->Label8->text(), QStringLiteral("水噴射中 _ 1"));
         QCOMPARE(f.window->Label9->text(), QStringLiteral("水噴射番号: 03"));
         QCOMPARE(f.window->state().SprayNo, QStringLiteral("03"));
@@ -178,17 +197,53 @@ private slots:
     void clockReply()
     {
         MainFixture f;
-        f.reply("A" "10" "20" "00" "15" "12" "09" "2" "3" "0" "3" "26" "000");
+        f.reply("A"
+                "10"
+                "20"
+                "00"
+                "15"
+                "12"
+                "09"
+                "2"
+                "3"
+                "0"
+                "3"
+                "26"
+                "000");
         QCOMPARE(f.window->Label18->text(), QStringLiteral("26年12月09日10時20分"));
         QCOMPARE(f.window->Label19->text(), QStringLiteral(" 季節_2 時限_3 休_0"));
         const UnitClockText &c = f.window->state().UnitClock;
         QCOMPARE(c.hh + c.mi + c.ss, QStringLiteral("102015"));
         QCOMPARE(c.weekdayName, QStringLiteral("木"));
-        f.reply("A" "10" "20" "00" "15" "12" "09" "2" "3" "0" "9" "26" "000");
+        f.reply("A"
+                "10"
+                "20"
+                "00"
+                "15"
+                "12"
+                "09"
+                "2"
+                "3"
+                "0"
+                "9"
+                "26"
+                "000");
         QCOMPARE(f.window->state().UnitClock.weekdayName, QStringLiteral("木"));
         f.window->state().Download.RangeDownload = 1;
         f.window->Label19->setText("ﾀﾞｳﾝﾛｰﾄﾞ 中");
-        f.reply("A" "10" "20" "00" "15" "12" "09" "2" "3" "0" "3" "26" "000");
+        f.reply("A"
+                "10"
+                "20"
+                "00"
+                "15"
+                "12"
+                "09"
+                "2"
+                "3"
+                "0"
+                "3"
+                "26"
+                "000");
         QCOMPARE(f.window->Label19->text(), QStringLiteral("ﾀﾞｳﾝﾛｰﾄﾞ 中"));
     }
 };

@@ -5,6 +5,7 @@
 #include "common/StatusBar.h"
 
 #include <QAction>
+#include <QHelpEvent>
 #include <QLabel>
 #include <QListWidget>
 #include <QMenu>
@@ -12,7 +13,6 @@
 #include <QProgressBar>
 #include <QToolBar>
 #include <QToolTip>
-#include <QHelpEvent>
 
 namespace {
 // A stand-in secondary window with a status bar, as every dialog has.
@@ -41,12 +41,29 @@ private slots:
                     shown << "  " + item->objectName() + "=" + (item->isSeparator() ? "-" : item->text());
         }
         const QStringList expected{
-            "mnuFile=ﾌｧｲﾙ",          "  sep1=-",           "  mnuPrinter=印刷設定",    "  SEP7=-",
-            "  mnuEnd=終了",          "mnuREG=登録",        "  mnuCH_name=ＣＨ名登録",  "  sprREd=-",
-            "  mnuGrp=ｸﾞﾙｰﾌﾟ名登録", "mnuCont1=季節別制御条件", "mnuSeason=季節帯条件", "mnuZone=時間帯条件",
-            "mnuMente=ﾒﾝﾃﾅﾝｽ",       "  mnuGroup_Set=ｸﾞﾙｰﾌﾟ 設定", "  sp9=-", "  mnuDel_Group=ｸﾞﾙｰﾌﾟ の消去",
-            "  sp10=-",              "  mnuRenzoku=子機連続ﾓｰﾄﾞ設定", "  sprrenzk=-", "  mnuKoki_Set=子機各種設定",
-            "  spr_Temp1=-",         "  mnuTemp_Range=温度範囲設定", "  spr_Temp2=-",
+            "mnuFile=ﾌｧｲﾙ",
+            "  sep1=-",
+            "  mnuPrinter=印刷設定",
+            "  SEP7=-",
+            "  mnuEnd=終了",
+            "mnuREG=登録",
+            "  mnuCH_name=ＣＨ名登録",
+            "  sprREd=-",
+            "  mnuGrp=ｸﾞﾙｰﾌﾟ名登録",
+            "mnuCont1=季節別制御条件",
+            "mnuSeason=季節帯条件",
+            "mnuZone=時間帯条件",
+            "mnuMente=ﾒﾝﾃﾅﾝｽ",
+            "  mnuGroup_Set=ｸﾞﾙｰﾌﾟ 設定",
+            "  sp9=-",
+            "  mnuDel_Group=ｸﾞﾙｰﾌﾟ の消去",
+            "  sp10=-",
+            "  mnuRenzoku=子機連続ﾓｰﾄﾞ設定",
+            "  sprrenzk=-",
+            "  mnuKoki_Set=子機各種設定",
+            "  spr_Temp1=-",
+            "  mnuTemp_Range=温度範囲設定",
+            "  spr_Temp2=-",
             "  mnuTemp_CH=温度センサー番号 設定",
         };
         QCOMPARE(shown, expected);
@@ -95,9 +112,9 @@ private slots:
         set.get(WindowId::Form23);
         closed.clear();
         f.window->CloseSecondaryWindows();
-        QCOMPARE(closed, (QStringList{"Form2", "Form3", "Form4", "Form5", "Form6", "Form7", "Form8",
-                                      "Form9", "Form10", "Form11", "Form12", "Form13", "Form14", "Form16",
-                                      "Form17", "Form18", "Form20", "Form22", "Form24"}));
+        QCOMPARE(closed, (QStringList{"Form2", "Form3", "Form4", "Form5", "Form6", "Form7", "Form8", "Form9",
+                                      "Form10", "Form11", "Form12", "Form13", "Form14", "Form16", "Form17",
+                                      "Form18", "Form20", "Form22", "Form24"}));
         QVERIFY(set.existing(WindowId::Form23)); // the water-spray basic conditions stay
     }
 
@@ -108,23 +125,34 @@ private slots:
         QTest::addColumn<int>("window");
         QTest::addColumn<QString>("status");
         QTest::addColumn<QString>("panel");
-        QTest::newRow("control rates") << "mnuCont1" << 0 << int(WindowId::Form5) << "制御率設定" << " 制御率設定";
+        QTest::newRow("control rates") << "mnuCont1" << 0 << int(WindowId::Form5) << "制御率設定"
+                                       << " 制御率設定";
         QTest::newRow("control rates, spray")
-            << "mnuCont1" << 2 << int(WindowId::Form5) << "水噴射 制御率設定" << " 水噴射 制御率設定";
-        QTest::newRow("season") << "mnuSeason" << 0 << int(WindowId::Form6) << "季節帯設定" << " 季節帯設定";
-        QTest::newRow("season, spray")
-            << "mnuSeason" << 2 << int(WindowId::Form6) << "水噴射 季節帯設定" << " 水噴射 季節帯設定";
-        QTest::newRow("zone") << "mnuZone" << 3 << int(WindowId::Form7) << "時間帯設定" << " 時間帯設定";
-        QTest::newRow("zone, spray")
-            << "mnuZone" << 2 << int(WindowId::Form7) << "水噴射 時間帯設定" << " 水噴射 時間帯設定";
-        QTest::newRow("channel names") << "mnuCH_name" << 0 << int(WindowId::Form14) << "ＣＨ名の登録" << "";
-        QTest::newRow("group names") << "mnuGrp" << 0 << int(WindowId::Form9) << "ｸﾞﾙｰﾌﾟ名の登録" << "";
-        QTest::newRow("group setting") << "mnuGroup_Set" << 0 << int(WindowId::Form12) << "(unchanged)" << "";
-        QTest::newRow("continuous") << "mnuRenzoku" << 0 << int(WindowId::Form24) << "子機連続ﾓｰﾄﾞの設定" << "";
-        QTest::newRow("unit settings") << "mnuKoki_Set" << 0 << int(WindowId::Form16) << "子機各種設定変更" << "";
+            << "mnuCont1" << 2 << int(WindowId::Form5) << "水噴射 制御率設定"
+            << " 水噴射 制御率設定";
+        QTest::newRow("season") << "mnuSeason" << 0 << int(WindowId::Form6) << "季節帯設定"
+                                << " 季節帯設定";
+        QTest::newRow("season, spray") << "mnuSeason" << 2 << int(WindowId::Form6) << "水噴射 季節帯設定"
+                                       << " 水噴射 季節帯設定";
+        QTest::newRow("zone") << "mnuZone" << 3 << int(WindowId::Form7) << "時間帯設定"
+                              << " 時間帯設定";
+        QTest::newRow("zone, spray") << "mnuZone" << 2 << int(WindowId::Form7) << "水噴射 時間帯設定"
+                                     << " 水噴射 時間帯設定";
+        QTest::newRow("channel names") << "mnuCH_name" << 0 << int(WindowId::Form14) << "ＣＨ名の登録"
+                                       << "";
+        QTest::newRow("group names") << "mnuGrp" << 0 << int(WindowId::Form9) << "ｸﾞﾙｰﾌﾟ名の登録"
+                                     << "";
+        QTest::newRow("group setting") << "mnuGroup_Set" << 0 << int(WindowId::Form12) << "(unchanged)"
+                                       << "";
+        QTest::newRow("continuous") << "mnuRenzoku" << 0 << int(WindowId::Form24) << "子機連続ﾓｰﾄﾞの設定"
+                                    << "";
+        QTest::newRow("unit settings") << "mnuKoki_Set" << 0 << int(WindowId::Form16) << "子機各種設定変更"
+                                       << "";
         QTest::newRow("temperature range")
-            << "mnuTemp_Range" << 0 << int(WindowId::Form17) << "温度制御範囲設定" << "";
-        QTest::newRow("sensor number") << "mnuTemp_CH" << 0 << int(WindowId::Form18) << "温度ｾﾝｻｰ番号設定" << "";
+            << "mnuTemp_Range" << 0 << int(WindowId::Form17) << "温度制御範囲設定"
+            << "";
+        QTest::newRow("sensor number") << "mnuTemp_CH" << 0 << int(WindowId::Form18) << "温度ｾﾝｻｰ番号設定"
+                                       << "";
     }
     void openingSteps()
     {
@@ -178,7 +206,8 @@ private slots:
     {
         MainFixture f;
         QStringList closed;
-        f.window->windows().registerWindow(WindowId::Form5, [&closed] { return makeDialog("Form5", &closed); });
+        f.window->windows().registerWindow(WindowId::Form5,
+                                           [&closed] { return makeDialog("Form5", &closed); });
         f.window->windows().show(WindowId::Form5);
         f.window->action("mnuDel_Group")->trigger(); // answered Cancel
         QVERIFY(closed.isEmpty());

@@ -21,9 +21,20 @@ private slots:
     {
         MainFixture f;
         const QStringList expected{
-            "GRP",           "GRP/CHNAME",       "GRP/ZR1",        "GRP/ZR1/Y2026", "GRP/ZR1/Y2026/DAY",
-            "GRP/ZR3",       "GRP/ZR3/Y2026",    "GRP/ZR3/Y2026/DAY", "ZRLOG",     "ZRLOG/COM",
-            "ZRLOG/CONTORL", "ZRLOG/CONTROL",    "ZRLOG/CONTROL/ID_01", "ZRLOG/TEMP",
+            "GRP",
+            "GRP/CHNAME",
+            "GRP/ZR1",
+            "GRP/ZR1/Y2026",
+            "GRP/ZR1/Y2026/DAY",
+            "GRP/ZR3",
+            "GRP/ZR3/Y2026",
+            "GRP/ZR3/Y2026/DAY",
+            "ZRLOG",
+            "ZRLOG/COM",
+            "ZRLOG/CONTORL",
+            "ZRLOG/CONTROL",
+            "ZRLOG/CONTROL/ID_01",
+            "ZRLOG/TEMP",
         };
         QCOMPARE(f.tree(), expected);
         QCOMPARE(f.window->state().GroupNo, QString());
@@ -84,12 +95,18 @@ private slots:
         QTest::addColumn<QByteArray>("content");
         QTest::addColumn<QString>("groupNo");
         QTest::addColumn<QString>("label");
-        QTest::newRow("group 03") << QByteArray("03\r\n") << "03" << "ｸﾞﾙｰﾌﾟ番号: 03";
-        QTest::newRow("LF only") << QByteArray("12\n") << "12" << "ｸﾞﾙｰﾌﾟ番号: 12";
-        QTest::newRow("one digit") << QByteArray("7\r\n") << "07" << "ｸﾞﾙｰﾌﾟ番号: 07";
-        QTest::newRow("overlong") << QByteArray("0456789\r\nxx\r\n") << "04" << "ｸﾞﾙｰﾌﾟ番号: 04";
-        QTest::newRow("empty file") << QByteArray() << "" << "";
-        QTest::newRow("garbage") << QByteArray("\x81\x40zz\r\n") << "00" << "ｸﾞﾙｰﾌﾟ番号: 00";
+        QTest::newRow("group 03") << QByteArray("03\r\n") << "03"
+                                  << "ｸﾞﾙｰﾌﾟ番号: 03";
+        QTest::newRow("LF only") << QByteArray("12\n") << "12"
+                                 << "ｸﾞﾙｰﾌﾟ番号: 12";
+        QTest::newRow("one digit") << QByteArray("7\r\n") << "07"
+                                   << "ｸﾞﾙｰﾌﾟ番号: 07";
+        QTest::newRow("overlong") << QByteArray("0456789\r\nxx\r\n") << "04"
+                                  << "ｸﾞﾙｰﾌﾟ番号: 04";
+        QTest::newRow("empty file") << QByteArray() << ""
+                                    << "";
+        QTest::newRow("garbage") << QByteArray("\x81\x40zz\r\n") << "00"
+                                 << "ｸﾞﾙｰﾌﾟ番号: 00";
     }
     void storedGroup()
     {
