@@ -46,11 +46,11 @@ std::optional<SimUnit> fail(QString *error, const QString &why)
 
 } // namespace
 
-std::optional<SimUnit> SimUnit::fromSpec(const QString &spec, QString *error)
+std::optional<SimUnit> SimUnit::fromDescription(const QString &description, QString *error)
 {
-    const QStringList parts = spec.split(QLatin1Char(':'));
+    const QStringList parts = description.split(QLatin1Char(':'));
     if (parts.size() < 2 || parts.size() > 4)
-        return fail(error, QStringLiteral("expected NN:KIND[:CH[:stream|day]]: %1").arg(spec));
+        return fail(error, QStringLiteral("expected NN:KIND[:CH[:stream|day]]: %1").arg(description));
     const auto id = twoDigitNumber(parts[0], 12);
     if (!id || parts[0].size() != 2)
         return fail(error, QStringLiteral("unit must be 00..12: %1").arg(parts[0]));

@@ -33,7 +33,7 @@ struct SimUnit {
 
     // "NN:KIND[:CH[:stream|day]]", e.g. "05:WJ:07:day". The channel defaults to the unit
     // number, the mode to "stream"; a water-spray unit's spray number is its channel.
-    static std::optional<SimUnit> fromSpec(const QString &spec, QString *error = nullptr);
+    static std::optional<SimUnit> fromDescription(const QString &description, QString *error = nullptr);
 
     // Units 00..12 with a mix of kinds and transfer modes; unit 01 is a streaming
     // standard unit on channel 01.

@@ -105,9 +105,9 @@ int main(int argc, char **argv)
         return fail(QStringLiteral("--latency-ms wants a number"));
     line.setLatencyMs(n);
 
-    for (const QString &spec : p.values(unit)) {
+    for (const QString &description : p.values(unit)) {
         QString error;
-        const auto u = SimUnit::fromSpec(spec, &error);
+        const auto u = SimUnit::fromDescription(description, &error);
         if (!u)
             return fail(error);
         line.setUnit(*u);

@@ -29,12 +29,13 @@ ProgramOptions ParseProgramOptions(const QStringList &arguments)
         } else if (a.startsWith(QLatin1String("--root="))) {
             o.root = a.mid(7);
         } else if (a == QLatin1String("--com") || a.startsWith(QLatin1String("--com="))) {
-            const QString spec = a == QLatin1String("--com") ? value() : a.mid(6);
-            const auto m = com.match(spec);
+            const QString mapping = a == QLatin1String("--com") ? value() : a.mid(6);
+            const auto m = com.match(mapping);
             if (m.hasMatch())
                 o.devices.insert(m.captured(1).toInt(), m.captured(2));
             else if (o.error.isEmpty())
-                o.error = QStringLiteral("--com takes COMn=DEVICE with n from 1 to 26, not \"%1\"").arg(spec);
+                o.error =
+                    QStringLiteral("--com takes COMn=DEVICE with n from 1 to 26, not \"%1\"").arg(mapping);
         } else if (a.startsWith(QLatin1Char('-'))) {
             // Qt's own options (-platform, -style ...) have been taken by QApplication.
             o.error = QStringLiteral("unknown option %1").arg(a);

@@ -91,8 +91,8 @@ private slots:
     void pacingAtBaudRate();
     void latencyBeforeAnswer();
     void requestAssembly();
-    void unitSpec_data();
-    void unitSpec();
+    void unitDescription_data();
+    void unitDescription();
     void demoPopulation();
 };
 
@@ -594,9 +594,9 @@ void SimLineTest::requestAssembly()
     QCOMPARE(sent.at(1).at(0).toByteArray(), QByteArray("ID"));
 }
 
-void SimLineTest::unitSpec_data()
+void SimLineTest::unitDescription_data()
 {
-    QTest::addColumn<QString>("spec");
+    QTest::addColumn<QString>("description");
     QTest::addColumn<bool>("valid");
     QTest::addColumn<QByteArray>("kind");
     QTest::addColumn<int>("channel");
@@ -612,12 +612,12 @@ void SimLineTest::unitSpec_data()
     QTest::newRow("too many parts") << "05:A:07:day:x" << false << QByteArray() << 0 << false;
 }
 
-void SimLineTest::unitSpec()
+void SimLineTest::unitDescription()
 {
-    QFETCH(QString, spec);
+    QFETCH(QString, description);
     QFETCH(bool, valid);
     QString error;
-    const auto u = SimUnit::fromSpec(spec, &error);
+    const auto u = SimUnit::fromDescription(description, &error);
     QCOMPARE(u.has_value(), valid);
     if (!valid) {
         QVERIFY(!error.isEmpty());
@@ -626,7 +626,7 @@ void SimLineTest::unitSpec()
     QFETCH(QByteArray, kind);
     QFETCH(int, channel);
     QFETCH(bool, streaming);
-    QCOMPARE(u->id, spec.left(2).toLatin1());
+    QCOMPARE(u->id, description.left(2).toLatin1());
     QCOMPARE(u->kind, kind);
     QCOMPARE(u->channel, channel);
     QCOMPARE(u->sprayNo, channel);
