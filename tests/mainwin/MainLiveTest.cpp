@@ -1,6 +1,7 @@
 // Unit selection, the poll, the no-reply watchdog and the live display, over a real
 // pseudo-terminal.
 #include "MainFixture.h"
+#include "ReplyText.h"
 #include "testmain.h"
 
 #include <QComboBox>
@@ -164,18 +165,7 @@ private slots:
     {
         MainFixture f;
         f.window->List1->setCurrentRow(2);
-        f.reply("Q"
-                "0050"
-                "0"
-                "180"
-                "-"
-                "07"
-                "2"
-                "11"
-                "03"
-                "03"
-                "ON"
-                "1");
+        f.reply(fields("Q 0050 0 180 - 07 2 11 03 03 ON 1"));
         QCOMPARE(f.window->Label8->text(), QStringLiteral("水噴射中 _ 1"));
         QCOMPARE(f.window->Label9->text(), QStringLiteral("水噴射番号: 03"));
         QCOMPARE(f.window->state().SprayNo, QStringLiteral("03"));
@@ -197,53 +187,17 @@ private slots:
     void clockReply()
     {
         MainFixture f;
-        f.reply("A"
-                "10"
-                "20"
-                "00"
-                "15"
-                "12"
-                "09"
-                "2"
-                "3"
-                "0"
-                "3"
-                "26"
-                "000");
+        f.reply(fields("A 10 20 00 15 12 09 2 3 0 3 26 000"));
         QCOMPARE(f.window->Label18->text(), QStringLiteral("26年12月09日10時20分"));
         QCOMPARE(f.window->Label19->text(), QStringLiteral(" 季節_2 時限_3 休_0"));
         const UnitClockText &c = f.window->state().UnitClock;
         QCOMPARE(c.hh + c.mi + c.ss, QStringLiteral("102015"));
         QCOMPARE(c.weekdayName, QStringLiteral("木"));
-        f.reply("A"
-                "10"
-                "20"
-                "00"
-                "15"
-                "12"
-                "09"
-                "2"
-                "3"
-                "0"
-                "9"
-                "26"
-                "000");
+        f.reply(fields("A 10 20 00 15 12 09 2 3 0 9 26 000"));
         QCOMPARE(f.window->state().UnitClock.weekdayName, QStringLiteral("木"));
         f.window->state().Download.RangeDownload = 1;
         f.window->Label19->setText("ﾀﾞｳﾝﾛｰﾄﾞ 中");
-        f.reply("A"
-                "10"
-                "20"
-                "00"
-                "15"
-                "12"
-                "09"
-                "2"
-                "3"
-                "0"
-                "3"
-                "26"
-                "000");
+        f.reply(fields("A 10 20 00 15 12 09 2 3 0 3 26 000"));
         QCOMPARE(f.window->Label19->text(), QStringLiteral("ﾀﾞｳﾝﾛｰﾄﾞ 中"));
     }
 };
