@@ -57,7 +57,7 @@ private:
     RxAssembler m_assembler;
     ReplyHandlers *m_handlers = nullptr;
     int m_portNumber = 1;
-    QString m_settings = QStringLiteral("9600,n,8,1");
+    QString m_settings = QStringLiteral("9600,n,8,1"); // the port's own default until settings are applied
     QHash<int, QString> m_overrides;
     QString m_deviceForAll;
 };
