@@ -69,6 +69,33 @@ private:
     }
 };
 
+// A download of January of year 13, as seen on 1 June, over a temporary root; every
+// question is answered OK.
+struct MonthRig {
+    QTemporaryDir root;
+    Prompt::Script script;
+    AppState state;
+    SerialLink link;
+    QLabel label1, label9, label19, label21;
+    QProgressBar progress;
+    QTimer timer1, timer2;
+    DownloadController downloads{
+        state, link,
+        DownloadView{&label1, &label9, &label19, &label21, &progress, &timer1, &timer2, nullptr, {}}};
+
+    MonthRig()
+    {
+        DriveMap::setRoot(root.path());
+        DriveMap::ensureDir(QStringLiteral("C:\\ZRLOG\\TEMP"));
+        script.answer = [](const Prompt::Message &) { return Prompt::Answer::Ok; };
+        Prompt::setScript(&script);
+        state.UnitClock = {"13", "06", "01", "12", "00", "00"};
+        state.StartDate = {"13", "01", "01"};
+        state.EndDate = {"13", "01", "31"};
+    }
+    ~MonthRig() { Prompt::setScript(nullptr); }
+};
+
 struct Result {
     qint64 bytes = 0, replyBytes = 0;
     double wallS = 0, wireS = 0, replyWireS = 0, cpuS = 0, turnaroundS = 0;
@@ -89,24 +116,10 @@ Result runMonth(const QString &unitsim, int baud, bool streaming)
     }
     const QString device = QString::fromLocal8Bit(sim.readLine()).trimmed();
 
-    QTemporaryDir root;
-    DriveMap::setRoot(root.path());
-    DriveMap::ensureDir(QStringLiteral("C:\\ZRLOG\\TEMP"));
-    Prompt::Script script;
-    script.answer = [](const Prompt::Message &) { return Prompt::Answer::Ok; };
-    Prompt::setScript(&script);
-
-    AppState state;
-    state.UnitClock = {"13", "06", "01", "12", "00", "00"};
-    state.StartDate = {"13", "01", "01"};
-    state.EndDate = {"13", "01", "31"};
-    SerialLink link;
-    QLabel label1, label9, label19, label21;
-    QProgressBar progress;
-    QTimer timer1, timer2;
-    DownloadView view{&label1, &label9, &label19, &label21, &progress, &timer1, &timer2, nullptr, {}};
-    DownloadController downloads(state, link, view);
-    QObject::connect(&timer1, &QTimer::timeout, &downloads, &DownloadController::watchdogExpired);
+    MonthRig rig;
+    SerialLink &link = rig.link;
+    DownloadController &downloads = rig.downloads;
+    QObject::connect(&rig.timer1, &QTimer::timeout, &downloads, &DownloadController::watchdogExpired);
 
     QElapsedTimer clock;
     CountingHandlers handlers;
@@ -144,7 +157,7 @@ Result runMonth(const QString &unitsim, int baud, bool streaming)
     // The end is the last reply's dispatch, not the next look of the poll.
     r.wallS = double(handlers.endNs >= 0 ? handlers.endNs : clock.nsecsElapsed()) / 1e9;
     r.cpuS = processCpuSeconds() - cpu0;
-    r.finished = !downloads.isRunning() && label19.text() == QStringLiteral("ﾀﾞｳﾝﾛｰﾄﾞ終了");
+    r.finished = !downloads.isRunning() && rig.label19.text() == QStringLiteral("ﾀﾞｳﾝﾛｰﾄﾞ終了");
     r.bytes = bytesOut + handlers.bytesIn;
     r.wireS = double(r.bytes) * 11.0 / baud;
     r.replyBytes = handlers.bytesIn;
@@ -152,7 +165,6 @@ Result runMonth(const QString &unitsim, int baud, bool streaming)
     r.turnaroundS = handlers.turnaroundS;
 
     link.setHandlers(nullptr);
-    Prompt::setScript(nullptr);
     sim.kill();
     sim.waitForFinished(2000);
     return r;
@@ -162,22 +174,8 @@ Result runMonth(const QString &unitsim, int baud, bool streaming)
 // download's own work takes, apart from the event loop and the port.
 double handlersOnlyCpuSeconds()
 {
-    QTemporaryDir root;
-    DriveMap::setRoot(root.path());
-    DriveMap::ensureDir(QStringLiteral("C:\\ZRLOG\\TEMP"));
-    Prompt::Script script;
-    script.answer = [](const Prompt::Message &) { return Prompt::Answer::Ok; };
-    Prompt::setScript(&script);
-    AppState state;
-    state.UnitClock = {"13", "06", "01", "12", "00", "00"};
-    state.StartDate = {"13", "01", "01"};
-    state.EndDate = {"13", "01", "31"};
-    SerialLink link; // closed: nothing is sent
-    QLabel label1, label9, label19, label21;
-    QProgressBar progress;
-    QTimer timer1, timer2;
-    DownloadView view{&label1, &label9, &label19, &label21, &progress, &timer1, &timer2, nullptr, {}};
-    DownloadController downloads(state, link, view);
+    MonthRig rig; // its port stays closed: nothing is sent
+    DownloadController &downloads = rig.downloads;
     const QByteArray record = "M0123010009000900";
     const double cpu0 = processCpuSeconds();
     downloads.startMonth();
@@ -187,9 +185,7 @@ double handlersOnlyCpuSeconds()
             downloads.onRecord(record);
     }
     downloads.onEndOfDay("O");
-    const double cpu = processCpuSeconds() - cpu0;
-    Prompt::setScript(nullptr);
-    return cpu;
+    return processCpuSeconds() - cpu0;
 }
 
 } // namespace
