@@ -9,18 +9,15 @@
 // unitsim beside or above this program).
 #include "common/AppState.h"
 #include "common/DriveMap.h"
-#include "common/Prompt.h"
 #include "link/ReplyHandlers.h"
 #include "link/SerialLink.h"
-#include "logstore/Downloads.h"
+#include "logstore/DownloadSession.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QEventLoop>
 #include <QFileInfo>
-#include <QLabel>
 #include <QProcess>
-#include <QProgressBar>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <cstdio>
@@ -39,7 +36,7 @@ double processCpuSeconds()
 // between a request and the reply that answers it.
 class CountingHandlers : public ReplyHandlers {
 public:
-    DownloadController *downloads = nullptr;
+    DownloadSession *downloads = nullptr;
     QElapsedTimer *clock = nullptr;
     qint64 bytesIn = 0;
     qint64 requestAtNs = -1; // a request is waiting for its first reply
@@ -69,31 +66,24 @@ private:
     }
 };
 
-// A download of January of year 13, as seen on 1 June, over a temporary root; every
-// question is answered OK.
+// A download of January of year 13, as seen on 1 June, over a temporary root, by the
+// download session alone (no window).
 struct MonthRig {
     QTemporaryDir root;
-    Prompt::Script script;
     AppState state;
     SerialLink link;
-    QLabel label1, label9, label19, label21;
-    QProgressBar progress;
-    QTimer timer1, timer2;
-    DownloadController downloads{
-        state, link,
-        DownloadView{&label1, &label9, &label19, &label21, &progress, &timer1, &timer2, nullptr, {}}};
+    DownloadSession downloads{state, link};
+    QString status; // the last status text reported
 
     MonthRig()
     {
         DriveMap::setRoot(root.path());
         DriveMap::ensureDir(QStringLiteral("C:\\ZRLOG\\TEMP"));
-        script.answer = [](const Prompt::Message &) { return Prompt::Answer::Ok; };
-        Prompt::setScript(&script);
         state.UnitClock = {"13", "06", "01", "12", "00", "00"};
         state.StartDate = {"13", "01", "01"};
         state.EndDate = {"13", "01", "31"};
+        QObject::connect(&downloads, &DownloadSession::statusText, [this](const QString &t) { status = t; });
     }
-    ~MonthRig() { Prompt::setScript(nullptr); }
 };
 
 struct Result {
@@ -118,8 +108,7 @@ Result runMonth(const QString &unitsim, int baud, bool streaming)
 
     MonthRig rig;
     SerialLink &link = rig.link;
-    DownloadController &downloads = rig.downloads;
-    QObject::connect(&rig.timer1, &QTimer::timeout, &downloads, &DownloadController::watchdogExpired);
+    DownloadSession &downloads = rig.downloads;
 
     QElapsedTimer clock;
     CountingHandlers handlers;
@@ -157,7 +146,7 @@ Result runMonth(const QString &unitsim, int baud, bool streaming)
     // The end is the last reply's dispatch, not the next look of the poll.
     r.wallS = double(handlers.endNs >= 0 ? handlers.endNs : clock.nsecsElapsed()) / 1e9;
     r.cpuS = processCpuSeconds() - cpu0;
-    r.finished = !downloads.isRunning() && rig.label19.text() == QStringLiteral("ﾀﾞｳﾝﾛｰﾄﾞ終了");
+    r.finished = !downloads.isRunning() && rig.status == QStringLiteral("ﾀﾞｳﾝﾛｰﾄﾞ終了");
     r.bytes = bytesOut + handlers.bytesIn;
     r.wireS = double(r.bytes) * 11.0 / baud;
     r.replyBytes = handlers.bytesIn;
@@ -175,7 +164,7 @@ Result runMonth(const QString &unitsim, int baud, bool streaming)
 double handlersOnlyCpuSeconds()
 {
     MonthRig rig; // its port stays closed: nothing is sent
-    DownloadController &downloads = rig.downloads;
+    DownloadSession &downloads = rig.downloads;
     const QByteArray record = "M0123010009000900";
     const double cpu0 = processCpuSeconds();
     downloads.startMonth();

@@ -3,9 +3,10 @@
 #include "PortSettings.h"
 #include "SerialLink.h"
 #include "common/AppState.h"
-#include "common/StatusBar.h"
+#include "ui/StatusBar.h"
 #include "common/TextFile.h"
-#include "common/Twips.h"
+#include "ui/Twips.h"
+#include "ui/WindowSet.h"
 
 #include <QGridLayout>
 #include <QLabel>
@@ -68,10 +69,24 @@ PortSettingsDialog::PortSettingsDialog(SerialLink &link, AppState &state, QWidge
     resize(qMax(minimumSizeHint().width(), statusWidth), minimumSizeHint().height());
 }
 
+void PortSettingsDialog::wire(const WindowServices &s)
+{
+    s.windows.registerWindow(WindowId::Form2, [s] { return new PortSettingsDialog(s.link, s.state, s.mainWindow); });
+}
+
 void PortSettingsDialog::prepareToShow()
 {
     moveTwips(this, 3200, 3400);
-    ApplyPortSettings(m_link, m_state, this);
+    showInForce(ApplyPortSettings(m_link, m_state));
+}
+
+void PortSettingsDialog::showInForce(const PortSettingsInForce &inForce)
+{
+    StatusBar1->setPanelText(2, inForce.statusText);
+    if (inForce.portIndex >= 0 && inForce.portIndex < List1->count())
+        List1->setCurrentRow(inForce.portIndex);
+    if (PortSettings::isSpeedIndex(inForce.speedIndex))
+        List2->setCurrentRow(inForce.speedIndex);
 }
 
 void PortSettingsDialog::applyChoice()

@@ -3,6 +3,8 @@
 #include <QWidget>
 
 struct AppState;
+struct PortSettingsInForce;
+struct WindowServices;
 class SerialLink;
 class QListWidget;
 class QPushButton;
@@ -12,14 +14,18 @@ class PortSettingsDialog : public QWidget {
     Q_OBJECT
 public:
     PortSettingsDialog(SerialLink &link, AppState &state, QWidget *parent = nullptr);
+    // Registers the window with the window set (it handles no reply).
+    static void wire(const WindowServices &services);
 
-    QListWidget *List1 = nullptr;
-    QListWidget *List2 = nullptr;
-    QPushButton *Command1 = nullptr;
-    StatusBar *StatusBar1 = nullptr;
+    QListWidget *List1 = nullptr;    // the ports COM_1..COM_26
+    QListWidget *List2 = nullptr;    // the line speeds
+    QPushButton *Command1 = nullptr; // "設定終了": applies and stores the choice
+    StatusBar *StatusBar1 = nullptr; // panel 2: the port and speed in force
 
     // On opening: placed at 3200, 3400 twips, then ApplyPortSettings.
     void prepareToShow();
+    // Shows what ApplyPortSettings put in force and preselects it.
+    void showInForce(const PortSettingsInForce &inForce);
 
 private:
     void applyChoice(); // Command1 "設定終了"

@@ -1,6 +1,6 @@
 #pragma once
-// One method per reply handler of the dispatch tables. The main window implements it and
-// passes each reply on to the window that owns it; every method defaults to doing nothing.
+// One method per reply handler of the dispatch tables; every method defaults to doing
+// nothing. The program's implementation is ReplyRoutes.
 #include <QByteArray>
 
 class ReplyHandlers {

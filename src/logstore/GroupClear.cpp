@@ -2,12 +2,10 @@
 
 #include "common/AppState.h"
 #include "common/DriveMap.h"
-#include "common/Prompt.h"
 #include "common/Vb.h"
 
 #include <QDir>
 #include <QFileInfo>
-#include <QProgressBar>
 #include <QRegularExpression>
 #include <QSet>
 
@@ -50,17 +48,20 @@ void clearChannel(const QString &folder, const QString &pattern)
 
 } // namespace
 
-void ClearGroupYear(AppState &state, QProgressBar *progress, QWidget *parent)
+QString GroupClearQuestionText(const AppState &state)
 {
-    if (progress)
-        progress->setValue(1);
+    return QStringLiteral("GRP_") + state.GroupNo + ' ' + state.PickedDate.yy +
+           QStringLiteral("年の子機 ﾃﾞｰﾀ領域を消去します");
+}
+
+QString GroupClearQuestionTitle()
+{
+    return QStringLiteral("ﾃﾞｰﾀ保存領域のクリア");
+}
+
+void ClearGroupYear(const AppState &state)
+{
     const QString yy = state.PickedDate.yy;
-    const Prompt::Message question{QStringLiteral("GRP_") + state.GroupNo + ' ' + yy +
-                                       QStringLiteral("年の子機 ﾃﾞｰﾀ領域を消去します"),
-                                   QStringLiteral("ﾃﾞｰﾀ保存領域のクリア"), Prompt::Buttons::OkCancel,
-                                   Prompt::Icon::Warning, Prompt::Answer::Cancel};
-    if (Prompt::ask(question, parent) != Prompt::Answer::Ok)
-        return;
 
     const QString year = QStringLiteral("\\Y20") + Format(yy, QStringLiteral("00"));
     const QStringList kindFolders =

@@ -1,7 +1,10 @@
 #include "StorePaths.h"
 
 #include "common/DriveMap.h"
+#include "common/AppState.h"
 #include "common/Vb.h"
+
+#include <QDate>
 
 namespace {
 
@@ -73,4 +76,12 @@ bool EnsureChannelFolders(const QString &groupDir, const QString &kindFolder, in
     const bool monthOk =
         DriveMap::ensureDir(yearFolder + QStringLiteral("\\M") + two(month) + QStringLiteral("\\CH") + chNo);
     return DriveMap::ensureDir(yearFolder + QStringLiteral("\\DAY\\CH") + chNo) && monthOk;
+}
+
+void EnsureCalendarFolders(const AppState &state, const QDate &date)
+{
+    const QString kindFolder = KindFolder(state.UnitTypeCode);
+    if (kindFolder.isEmpty() || state.UnitTypeCode == QLatin1String("WJ") || !date.isValid())
+        return;
+    EnsureYearFolders(state.GroupDir, kindFolder, date.year() % 100, date.month());
 }

@@ -26,3 +26,9 @@ bool EnsureYearFolders(const QString &groupDir, const QString &kindFolder, int y
 // "\Mmm\CHnn" and "\DAY\CHnn" below the year folder, where a day's and a month's logs go.
 bool EnsureChannelFolders(const QString &groupDir, const QString &kindFolder, int year, int month,
                           const QString &chNo);
+
+struct AppState;
+class QDate;
+// A date clicked in the main window's calendar: for kinds A, B, C and D the year, "\DAY"
+// and "\Mmm" folders of that date below the unit's kind folder. Failures are skipped.
+void EnsureCalendarFolders(const AppState &state, const QDate &date);

@@ -1,10 +1,11 @@
 // The main window's menu tree and toolbar, and the common steps before a window opens.
 #include "MainWindow.h"
 
-#include "common/StatusBar.h"
-#include "common/Twips.h"
+#include "ui/Prompt.h"
+#include "ui/StatusBar.h"
+#include "ui/Twips.h"
 #include "link/PortSettingsDialog.h"
-#include "logstore/Downloads.h"
+#include "DownloadFront.h"
 #include "logstore/GroupClear.h"
 
 #include <QAction>
@@ -200,7 +201,7 @@ void MainWindow::menuEntry(const QString &name)
     if (name == QLatin1String("mnuEnd"))
         return menuEnd();
     if (name == QLatin1String("mnuDel_Group"))
-        return ClearGroupYear(m_state, ProgressBar1, this);
+        return menuClearGroup();
     if (name == QLatin1String("mnuPrinter")) {
         CloseSecondaryWindows();
         ProgressBar1->setValue(1);
@@ -227,6 +228,15 @@ void MainWindow::menuEntry(const QString &name)
     }
 }
 
+void MainWindow::menuClearGroup()
+{
+    ProgressBar1->setValue(1);
+    const Prompt::Message question{GroupClearQuestionText(m_state), GroupClearQuestionTitle(),
+                                   Prompt::Buttons::OkCancel, Prompt::Icon::Warning, Prompt::Answer::Cancel};
+    if (Prompt::ask(question, this) == Prompt::Answer::Ok)
+        ClearGroupYear(m_state);
+}
+
 void MainWindow::toolbarButton(int index)
 {
     CloseSecondaryWindows();
@@ -239,7 +249,7 @@ void MainWindow::toolbarButton(int index)
         }
         break;
     case 2:
-        m_downloads->startMonth();
+        m_downloadFront->startMonth();
         break;
     case 3:
     case 5:
@@ -247,7 +257,7 @@ void MainWindow::toolbarButton(int index)
         // Opening a stored monthly/daily log plugs in here.
         break;
     case 4:
-        m_downloads->startDay();
+        m_downloadFront->startDay();
         break;
     case 6: {
         ProgressBar1->setValue(1);

@@ -1,89 +1,39 @@
-// The replies the main window owns: unit selection, execution, the unit settings progress,
-// the live monitoring and clock replies, and the download replies it hands to the download chain.
+// The replies the main window shows.
 #include "LiveDisplay.h"
 #include "MainWindow.h"
 
-#include "logstore/Downloads.h"
+#include "link/ReplyRoutes.h"
 
 #include <QComboBox>
 #include <QLabel>
 #include <QTimer>
 
-void MainWindow::onID(const QByteArray &)
+void MainWindow::addReplySteps(ReplyRoutes &routes)
 {
-    Label19->setText(QStringLiteral("ID ﾃﾞｰﾀ設定完了"));
-    // The dialogs' status panels (" ID ﾃﾞｰﾀ設定完了") are written here once they exist.
+    const auto setStatus = [this](const char *text) {
+        return [this, text](const QByteArray &) { Label19->setText(QString::fromUtf8(text)); };
+    };
+    // The unit settings replies leave their progress in UnitSettingStatus; the unit settings
+    // change window copies it into its status line.
+    const auto setUnitSettingStatus = [this](const char *text) {
+        return [this, text](const QByteArray &) { m_state.UnitSettingStatus = QString::fromUtf8(text); };
+    };
+    routes.add(Reply::ID, setStatus("ID ﾃﾞｰﾀ設定完了"));
+    routes.add(Reply::EX, setStatus("設定完了"));
+    routes.add(Reply::KK, setUnitSettingStatus(" 子機ﾃﾞｰﾀ設定完了"));
+    routes.add(Reply::KS, setUnitSettingStatus(" 子機設定ﾃﾞｰﾀ読み取り完了"));
+    routes.add(Reply::KM, setUnitSettingStatus(" ﾓﾆﾀｰﾃﾞｰﾀ消去中"));
+    routes.add(Reply::KE, setUnitSettingStatus(" ﾓﾆﾀｰﾃﾞｰﾀ消去完了"));
+    routes.add(Reply::E, [this](const QByteArray &) { showLinkBusy(); });
+    routes.add(Reply::D, [this](const QByteArray &) { showLinkBusy(); });
+    routes.add(Reply::Q, [this](const QByteArray &t) { ShowMonitoringReply(t); });
+    routes.add(Reply::A, [this](const QByteArray &t) { ShowClockReply(t); });
 }
 
-void MainWindow::onEX(const QByteArray &)
-{
-    Label19->setText(QStringLiteral("設定完了"));
-    // The basic conditions window's panel (" 設定完了") is written here once it exists.
-}
-
-// The unit settings replies leave their progress in UnitSettingStatus; the unit settings
-// change window copies it into its status line.
-void MainWindow::onKK(const QByteArray &)
-{
-    m_state.UnitSettingStatus = QStringLiteral(" 子機ﾃﾞｰﾀ設定完了");
-}
-
-void MainWindow::onKS(const QByteArray &)
-{
-    // The unit settings change window takes characters 3-8 here, before the status.
-    m_state.UnitSettingStatus = QStringLiteral(" 子機設定ﾃﾞｰﾀ読み取り完了");
-}
-
-void MainWindow::onKM(const QByteArray &)
-{
-    m_state.UnitSettingStatus = QStringLiteral(" ﾓﾆﾀｰﾃﾞｰﾀ消去中");
-}
-
-void MainWindow::onKE(const QByteArray &)
-{
-    m_state.UnitSettingStatus = QStringLiteral(" ﾓﾆﾀｰﾃﾞｰﾀ消去完了");
-}
-
-void MainWindow::onE(const QByteArray &)
+void MainWindow::showLinkBusy()
 {
     if (m_state.Download.RangeDownload == 0)
         Label21->setText(QStringLiteral(" 通信中"));
-    // The DSP and continuous-mode windows take the rest of this reply.
-}
-
-void MainWindow::onD(const QByteArray &)
-{
-    if (m_state.Download.RangeDownload == 0)
-        Label21->setText(QStringLiteral(" 通信中"));
-    // The control-rate window takes the rates.
-}
-
-void MainWindow::onQ(const QByteArray &reply)
-{
-    ShowMonitoringReply(reply);
-}
-
-void MainWindow::onC(const QByteArray &)
-{
-    // The time band window fills the first half of its grid here; then the second half is
-    // asked for, whichever window is open.
-    m_link.SendFrame(m_state.UnitTypeCode == QLatin1String("WJ") ? "BKID" : "RKID");
-}
-void MainWindow::onA(const QByteArray &reply)
-{
-    ShowClockReply(reply);
-}
-void MainWindow::onY(const QByteArray &reply)
-{
-    m_downloads->onHeader(reply);
-}
-void MainWindow::onM(const QByteArray &reply)
-{
-    m_downloads->onRecord(reply);
-}
-void MainWindow::onO(const QByteArray &reply)
-{
-    m_downloads->onEndOfDay(reply);
 }
 
 void MainWindow::ShowMonitoringReply(const QByteArray &reply)

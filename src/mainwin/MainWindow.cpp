@@ -1,16 +1,18 @@
 #include "MainWindow.h"
 
 #include "UnitKinds.h"
-#include "common/ClickableLabel.h"
+#include "ui/ClickableLabel.h"
 #include "common/DriveMap.h"
-#include "common/Prompt.h"
+#include "ui/Prompt.h"
 #include "common/TextFile.h"
-#include "common/Twips.h"
-#include "common/UnitIdList.h"
+#include "ui/Twips.h"
+#include "ui/UnitIdList.h"
 #include "common/Vb.h"
 #include "link/PortSettings.h"
 #include "link/PortSettingsDialog.h"
-#include "logstore/Downloads.h"
+#include "DownloadFront.h"
+#include "logstore/DownloadSession.h"
+#include "logstore/StorePaths.h"
 
 #include <QApplication>
 #include <QCalendarWidget>
@@ -51,7 +53,8 @@ QString two(int n)
 }
 } // namespace
 
-MainWindow::MainWindow(QWidget *parent) : QMainWindow(parent)
+MainWindow::MainWindow(AppState &state, SerialLink &link, WindowSet &windows, DownloadSession &downloads)
+    : m_state(state), m_link(link), m_windows(windows), m_downloads(downloads)
 {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("子機専用 ﾃﾞｰﾀ ﾀﾞｳﾝﾛｰﾄﾞ & 設定 for WinXP(& Qspr)"));
@@ -61,8 +64,7 @@ MainWindow::MainWindow(QWidget *parent) : QMainWindow(parent)
     buildMenus();
     buildToolbar();
 
-    Timer1 = new QTimer(this);
-    Timer1->setObjectName(QStringLiteral("Timer1"));
+    Timer1 = &m_downloads.watchdog(); // the download session's; 3000 ms whenever it runs
     Timer1->setInterval(1000);
     Timer2 = new QTimer(this);
     Timer2->setObjectName(QStringLiteral("Timer2"));
@@ -73,28 +75,18 @@ MainWindow::MainWindow(QWidget *parent) : QMainWindow(parent)
     connect(Timer2, &QTimer::timeout, this, [this] { Label21->setText(QStringLiteral("子機未接続")); });
     connect(Timer3, &QTimer::timeout, this, &MainWindow::pollTick);
 
-    m_link.setHandlers(this);
-    m_windows.registerWindow(WindowId::Form2,
-                             [this] { return new PortSettingsDialog(m_link, m_state, this); });
-
-    DownloadView view;
-    view.Label1 = Label1;
-    view.Label9 = Label9;
-    view.Label19 = Label19;
-    view.Label21 = Label21;
-    view.ProgressBar1 = ProgressBar1;
-    view.Timer1 = Timer1;
-    view.Timer2 = Timer2;
-    view.dialogParent = this;
-    view.reloadChannelNames = [] {}; // the channel-name registry plugs in here
-    m_downloads = std::make_unique<DownloadController>(m_state, m_link, view, this);
-    connect(Timer1, &QTimer::timeout, this, [this] { m_downloads->watchdogExpired(); });
+    DownloadControls controls;
+    controls.Label1 = Label1;
+    controls.Label9 = Label9;
+    controls.Label19 = Label19;
+    controls.Label21 = Label21;
+    controls.ProgressBar1 = ProgressBar1;
+    controls.Timer2 = Timer2;
+    controls.dialogParent = this;
+    m_downloadFront = new DownloadFront(m_downloads, controls, this);
 }
 
-MainWindow::~MainWindow()
-{
-    m_link.setHandlers(nullptr);
-}
+MainWindow::~MainWindow() = default;
 
 void MainWindow::buildControls()
 {
@@ -217,7 +209,9 @@ void MainWindow::startUp(const QDateTime &now)
     m_state.StartDateFlag = QStringLiteral("0");
 
     // 5. The port, with the port settings window created hidden to show what is in force.
-    ApplyPortSettings(m_link, m_state, m_windows.get<PortSettingsDialog>(WindowId::Form2));
+    const PortSettingsInForce inForce = ApplyPortSettings(m_link, m_state);
+    if (auto *form2 = m_windows.get<PortSettingsDialog>(WindowId::Form2))
+        form2->showInForce(inForce);
 
     // 6.
     Timer3->stop();

@@ -1,10 +1,9 @@
 #pragma once
-// Form1, the main window: owns the port, the shared values, the window set and the
-// download chain; shows the selected unit's live state.
-#include "WindowSet.h"
+// Form1, the main window: a view of the shared values, the port, the window set and the
+// download session, which the program owns; shows the selected unit's live state.
 #include "common/AppState.h"
-#include "link/ReplyHandlers.h"
 #include "link/SerialLink.h"
+#include "ui/WindowSet.h"
 
 #include <QHash>
 #include <QMainWindow>
@@ -12,7 +11,9 @@
 #include <memory>
 
 class ClickableLabel;
-class DownloadController;
+class DownloadFront;
+class DownloadSession;
+class ReplyRoutes;
 class QAction;
 class QCalendarWidget;
 class QComboBox;
@@ -22,11 +23,16 @@ class QProgressBar;
 class QTimer;
 class QToolBar;
 
-class MainWindow : public QMainWindow, public ReplyHandlers {
+class MainWindow : public QMainWindow {
     Q_OBJECT
 public:
-    explicit MainWindow(QWidget *parent = nullptr);
+    MainWindow(AppState &state, SerialLink &link, WindowSet &windows, DownloadSession &downloads);
     ~MainWindow() override;
+
+    // The replies the main window shows: unit selection and execution, the unit settings
+    // progress, the monitoring and clock replies, the link label of "E" and "D".
+    // (The request for the second half of the time bands after "C" is the wiring's.)
+    void addReplySteps(ReplyRoutes &routes);
 
     // The load steps, in their order. today/now stand for the PC clock.
     void startUp(const QDateTime &now);
@@ -34,7 +40,8 @@ public:
     AppState &state() { return m_state; }
     SerialLink &link() { return m_link; }
     WindowSet &windows() { return m_windows; }
-    DownloadController &downloads() { return *m_downloads; }
+    DownloadSession &downloads() { return m_downloads; }
+    DownloadFront &downloadFront() { return *m_downloadFront; }
 
     // Ends the program (the window set goes, the port is released). Replaceable by tests.
     std::function<void()> endProgram;
@@ -47,22 +54,6 @@ public:
     void toolbarButton(int index); // 1..6
     void calendarClicked(const QDate &date);
     void selectDateMode(const QString &mode); // "1" start, "2" end
-
-    // Reply handlers owned by the main window.
-    void onID(const QByteArray &reply) override;
-    void onEX(const QByteArray &reply) override;
-    void onKK(const QByteArray &reply) override;
-    void onKS(const QByteArray &reply) override;
-    void onKM(const QByteArray &reply) override;
-    void onKE(const QByteArray &reply) override;
-    void onE(const QByteArray &reply) override;
-    void onD(const QByteArray &reply) override;
-    void onQ(const QByteArray &reply) override;
-    void onC(const QByteArray &reply) override;
-    void onA(const QByteArray &reply) override;
-    void onY(const QByteArray &reply) override;
-    void onM(const QByteArray &reply) override;
-    void onO(const QByteArray &reply) override;
 
     void ShowMonitoringReply(const QByteArray &reply);
     void ShowClockReply(const QByteArray &reply);
@@ -90,16 +81,20 @@ private:
     void buildToolbar();
     void menuEntry(const QString &name);
     void menuEnd();
+    void menuClearGroup();
     void createWorkingDirectories();
     void restoreGroup();
     void restartNoReplyWatchdog();
     void pollTick();
     QString dateLabelText(const DateText &date) const;
 
-    AppState m_state;
-    SerialLink m_link;
-    WindowSet m_windows;
-    std::unique_ptr<DownloadController> m_downloads;
+    void showLinkBusy(); // "E" and "D": " 通信中" unless a range download runs
+
+    AppState &m_state;
+    SerialLink &m_link;
+    WindowSet &m_windows;
+    DownloadSession &m_downloads;
+    DownloadFront *m_downloadFront = nullptr;
     QHash<QString, QAction *> m_actions;
     ClickableLabel *m_startLabels[2] = {};
     ClickableLabel *m_endLabels[2] = {};

@@ -2,7 +2,11 @@
 
 #include "MainWindow.h"
 #include "common/DriveMap.h"
+#ifdef UNITDESK_DEMO
 #include "sim/SimLine.h"
+#else
+class SimLine {}; // no pseudo-terminals on this platform: no simulated line
+#endif
 
 #include <QDateTime>
 #include <QRegularExpression>
@@ -24,6 +28,9 @@ ProgramOptions ParseProgramOptions(const QStringList &arguments)
             o.help = true;
         } else if (a == QLatin1String("--demo")) {
             o.demo = true;
+#ifndef UNITDESK_DEMO
+            o.error = QStringLiteral("--demo is not part of this build (it needs pseudo-terminals)");
+#endif
         } else if (a == QLatin1String("--root")) {
             o.root = value();
         } else if (a.startsWith(QLatin1String("--root="))) {
@@ -59,21 +66,28 @@ QString ProgramUsage()
         "  --help             this text\n");
 }
 
-Program::Program(const ProgramOptions &options)
+Program::Program(const ProgramOptions &options) : m_downloads(m_state, m_link)
 {
     DriveMap::setRoot(DriveMap::defaultRoot(options.root));
-    m_window = std::make_unique<MainWindow>();
     for (auto it = options.devices.begin(); it != options.devices.end(); ++it)
-        m_window->link().setDeviceOverride(it.key(), it.value());
+        m_link.setDeviceOverride(it.key(), it.value());
+#ifdef UNITDESK_DEMO
     if (options.demo) {
         m_sim = std::make_unique<SimLine>();
-        m_window->link().setDeviceForAll(m_sim->slavePath());
+        m_link.setDeviceForAll(m_sim->slavePath());
     }
+#endif
+    m_window = std::make_unique<MainWindow>(m_state, m_link, m_windows, m_downloads);
+    WireWindows({m_state, m_link, m_windows, m_window.get()}, m_routes, *m_window, m_downloads);
+    m_link.setHandlers(&m_routes);
 }
 
 Program::~Program()
 {
-    m_window.reset(); // releases the port before the simulated line goes
+    m_link.setHandlers(nullptr);
+    m_windows.deleteAll(); // before the shared values and the port they use
+    m_window.reset();
+    m_link.close(); // before the simulated line goes
 }
 
 void Program::start(const QDateTime &now)

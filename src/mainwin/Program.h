@@ -1,6 +1,13 @@
 #pragma once
 // Starting the program: the platform options of the command line, the data root, the
-// port map, the simulated line for --demo, and the main window.
+// port map, the simulated line for --demo, and what the program owns: the shared values,
+// the port, the reply routes, the download session, the window set and the main window.
+#include "common/AppState.h"
+#include "link/ReplyRoutes.h"
+#include "link/SerialLink.h"
+#include "logstore/DownloadSession.h"
+#include "ui/WindowSet.h"
+
 #include <QMap>
 #include <QString>
 #include <QStringList>
@@ -31,8 +38,25 @@ public:
 
     MainWindow &window() { return *m_window; }
     SimLine *sim() { return m_sim.get(); }
+    AppState &state() { return m_state; }
+    SerialLink &link() { return m_link; }
+    ReplyRoutes &routes() { return m_routes; }
+    WindowSet &windows() { return m_windows; }
+    DownloadSession &downloads() { return m_downloads; }
 
 private:
+    // Declared in the order they are made; the windows go first, the port before the
+    // simulated line it may be open on.
     std::unique_ptr<SimLine> m_sim;
+    AppState m_state;
+    SerialLink m_link;
+    ReplyRoutes m_routes;
+    DownloadSession m_downloads;
+    WindowSet m_windows;
     std::unique_ptr<MainWindow> m_window;
 };
+
+// Registers every secondary window and every window's reply steps, in the order the
+// reply table names them.
+void WireWindows(const WindowServices &services, ReplyRoutes &routes, MainWindow &main,
+                 DownloadSession &downloads);

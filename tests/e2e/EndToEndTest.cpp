@@ -1,7 +1,7 @@
 // The whole program against the simulated unit line on a real pseudo-terminal.
 #include "testmain.h"
 
-#include "common/Prompt.h"
+#include "ui/Prompt.h"
 #include "link/SerialLink.h"
 #include "mainwin/MainWindow.h"
 #include "mainwin/Program.h"

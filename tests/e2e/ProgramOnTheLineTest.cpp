@@ -2,7 +2,7 @@
 // kinds, the no-reply watchdog, and downloads started from the toolbar.
 #include "testmain.h"
 
-#include "common/Prompt.h"
+#include "ui/Prompt.h"
 #include "mainwin/MainWindow.h"
 #include "mainwin/Program.h"
 #include "sim/SimLine.h"

@@ -1,8 +1,8 @@
 #include "link/PortSettings.h"
 #include "common/AppState.h"
 #include "common/DriveMap.h"
-#include "common/StatusBar.h"
-#include "common/Twips.h"
+#include "ui/StatusBar.h"
+#include "ui/Twips.h"
 #include "link/PortSettingsDialog.h"
 #include "link/SerialLink.h"
 #include "sim/Pty.h"
@@ -142,7 +142,7 @@ void PortSettingsTest::appliesStoredSettings()
     m_state.PcLineSpeed = "38400";
     QVERIFY(m_link->open()); // an open port is closed first
 
-    ApplyPortSettings(*m_link, m_state, nullptr);
+    ApplyPortSettings(*m_link, m_state);
     QCOMPARE(m_link->portNumber(), portNumber);
     QCOMPARE(m_link->settings(), settings);
     QCOMPARE(m_state.PcLineSpeed, pcLineSpeed);

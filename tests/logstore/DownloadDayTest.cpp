@@ -73,7 +73,7 @@ void DownloadDayTest::storesTheDay()
     rig.state.SprayNo = QStringLiteral("07");
     pickDay(rig);
 
-    rig.downloads->startDay();
+    rig.front->startDay();
     QCOMPARE(rig.script.asked.size(), 1);
     QVERIFY(isQuestion(rig.script.asked[0], "１日のﾃﾞｰﾀをﾀﾞｳﾝﾛｰﾄﾞします", "日報データのダウンロード"));
     QCOMPARE(unit.nextFrame(), request);
@@ -104,7 +104,7 @@ void DownloadDayTest::storesTheDay()
     QCOMPARE(rig.Label19.text(), QStringLiteral("ﾀﾞｳﾝﾛｰﾄﾞ終了"));
     QVERIFY(!rig.Timer1.isActive());
     QVERIFY(rig.Timer2.isActive());
-    QVERIFY(!rig.downloads->isRunning());
+    QVERIFY(!rig.session.isRunning());
     QCOMPARE(rig.state.Download.DayDownload, 0);
     QVERIFY(unit.framesWithin(30).isEmpty()); // no finish request for a past day
     QCOMPARE(rig.script.asked.size(), 1);
@@ -117,8 +117,8 @@ void DownloadDayTest::cancelLeavesEverything()
     QVERIFY(rig.openPort(unit.slavePath()));
     rig.script.answer = [](const Prompt::Message &) { return Prompt::Answer::Cancel; };
     pickDay(rig);
-    rig.downloads->startDay();
-    rig.downloads->startMonth();
+    rig.front->startDay();
+    rig.front->startMonth();
     QCOMPARE(rig.script.asked.size(), 2);
     QVERIFY(isQuestion(rig.script.asked[1], "月間ﾃﾞｰﾀをﾀﾞｳﾝﾛｰﾄﾞします", "デマンド データのダウンロード"));
     QVERIFY(unit.framesWithin(30).isEmpty());
@@ -134,7 +134,7 @@ void DownloadDayTest::todayEndsAtTheCurrentHalfHour()
     QVERIFY(rig.openPort(unit.slavePath()));
     rig.state.UnitClock = {"13", "01", "05", "10", "20", "00"};
     pickDay(rig);
-    rig.downloads->startDay();
+    rig.front->startDay();
     QCOMPARE(unit.nextFrame(), QByteArray("RM0105BB13ID"));
     QCOMPARE(rig.Label21.text(), QStringLiteral("残 ： 20"));
 
@@ -158,14 +158,14 @@ void DownloadDayTest::kindGAsksAndSendsNothing()
     rig.state.UnitTypeCode = QStringLiteral("G");
     rig.state.Download.LastRequest = "\x02RM0101BB13ID\x03";
     pickDay(rig);
-    rig.downloads->startDay();
+    rig.front->startDay();
     QCOMPARE(rig.script.asked.size(), 1);
     QVERIFY(unit.framesWithin(30).isEmpty());
     QCOMPARE(rig.file(TempDay), QByteArray("13/01/05\r\n"));
     QCOMPARE(rig.state.Download.LastRequest, QByteArray("\x02RM0101BB13ID\x03"));
     QVERIFY(rig.Timer1.isActive()); // armed all the same: it resends what LastRequest holds
 
-    rig.downloads->watchdogExpired();
+    rig.session.watchdogExpired();
     QCOMPARE(unit.nextFrame(), QByteArray("RM0101BB13ID"));
     // Whatever comes back, a kind without a log stores nothing.
     unit.reply({"Y05N01"});
@@ -178,7 +178,7 @@ void DownloadDayTest::closedPortPreparesOnly()
 {
     DownloadRig rig;
     pickDay(rig);
-    rig.downloads->startDay();
+    rig.front->startDay();
     QCOMPARE(rig.file(TempDay), QByteArray("13/01/05\r\n"));
     QCOMPARE(rig.Label19.text(), QStringLiteral("ﾀﾞｳﾝﾛｰﾄﾞ開始"));
     QVERIFY(!rig.Timer1.isActive());
@@ -187,7 +187,7 @@ void DownloadDayTest::closedPortPreparesOnly()
 
     rig.state.StartDate = {"13", "01", "30"};
     rig.state.EndDate = {"13", "02", "02"};
-    rig.downloads->startMonth();
+    rig.front->startMonth();
     QCOMPARE(rig.file(QStringLiteral("C:\\ZRLOG\\TEMP\\KOKI_MON.TXT")), QByteArray("13/01\r\n"));
     QCOMPARE(rig.Label21.text(), QStringLiteral("13年1月30日"));
     QVERIFY(!rig.Timer1.isActive());
@@ -200,7 +200,7 @@ void DownloadDayTest::silentUnitFailsAtTheThirdExpiry()
     ManualUnit unit(rig);
     QVERIFY(rig.openPort(unit.slavePath()));
     pickDay(rig);
-    rig.downloads->startDay();
+    rig.front->startDay();
     QCOMPARE(unit.nextFrame(), QByteArray("RM0105BB13ID"));
     for (int resend = 1; resend <= 2; ++resend) {
         QMetaObject::invokeMethod(&rig.Timer1, "timeout");
@@ -215,7 +215,7 @@ void DownloadDayTest::silentUnitFailsAtTheThirdExpiry()
     QCOMPARE(rig.script.asked.size(), 2);
     QVERIFY(isQuestion(rig.script.asked[1], "ﾀﾞｳﾝﾛｰﾄﾞ通信不良です", "ダウンロード不良"));
     QVERIFY(!rig.Timer1.isActive());
-    QVERIFY(!rig.downloads->isRunning());
+    QVERIFY(!rig.session.isRunning());
     // The no-reply watchdog watches the unit again.
     QVERIFY(rig.Timer2.isActive());
 
@@ -232,12 +232,12 @@ void DownloadDayTest::silentMidDayThenAnswersTheResend()
     ManualUnit unit(rig);
     QVERIFY(rig.openPort(unit.slavePath()));
     pickDay(rig);
-    rig.downloads->startDay();
+    rig.front->startDay();
     QCOMPARE(unit.nextFrame(), QByteArray("RM0105BB13ID"));
     unit.reply({"Y05N05"});
     unit.reply(dayReplies(10));
 
-    rig.downloads->watchdogExpired();
+    rig.session.watchdogExpired();
     QCOMPARE(unit.nextFrame(), QByteArray("RM0105BB13ID"));
     // The day starts over: the ten records already in are not kept in front of the repeat,
     // and the progress shown goes back with them.
@@ -262,17 +262,17 @@ void DownloadDayTest::silentAgainAfterTheFirstResend()
     ManualUnit unit(rig);
     QVERIFY(rig.openPort(unit.slavePath()));
     pickDay(rig);
-    rig.downloads->startDay();
+    rig.front->startDay();
     QCOMPARE(unit.nextFrame(), QByteArray("RM0105BB13ID"));
-    rig.downloads->watchdogExpired();
+    rig.session.watchdogExpired();
     QCOMPARE(unit.nextFrame(), QByteArray("RM0105BB13ID"));
     // Progress within the day does not reset the count: two more silences end it.
     unit.reply({"Y05N05"});
     unit.reply(dayReplies(5));
     QCOMPARE(rig.state.Download.RetryCount, 1);
-    rig.downloads->watchdogExpired();
+    rig.session.watchdogExpired();
     QCOMPARE(unit.nextFrame(), QByteArray("RM0105BB13ID"));
-    rig.downloads->watchdogExpired();
+    rig.session.watchdogExpired();
     QVERIFY(unit.framesWithin(20).isEmpty());
     QCOMPARE(rig.messages().last(), QStringLiteral("ダウンロード不良|ﾀﾞｳﾝﾛｰﾄﾞ通信不良です"));
     QVERIFY(!rig.exists(DayFile));
@@ -284,7 +284,7 @@ void DownloadDayTest::lostEtxMergesTwoFrames()
     ManualUnit unit(rig);
     QVERIFY(rig.openPort(unit.slavePath()));
     pickDay(rig);
-    rig.downloads->startDay();
+    rig.front->startDay();
     QCOMPARE(unit.nextFrame(), QByteArray("RM0105BB13ID"));
     // The header's ETX is lost, and later two records' and the last record's.
     unit.replyRaw("\x02Y05N05\x02" + recordReply(0) + "\x03", 1);
@@ -294,7 +294,7 @@ void DownloadDayTest::lostEtxMergesTwoFrames()
     unit.reply(dayReplies(47).mid(12));
     unit.replyRaw("\x02" + recordReply(47) + "\x02O\x03", 1);
     QCOMPARE(rig.file(DayFile), expectedDay(13, 1, 5));
-    QVERIFY(!rig.downloads->isRunning());
+    QVERIFY(!rig.session.isRunning());
 }
 
 void DownloadDayTest::recordsBeyond48AreDropped()
@@ -303,7 +303,7 @@ void DownloadDayTest::recordsBeyond48AreDropped()
     ManualUnit unit(rig);
     QVERIFY(rig.openPort(unit.slavePath()));
     pickDay(rig);
-    rig.downloads->startDay();
+    rig.front->startDay();
     QCOMPARE(unit.nextFrame(), QByteArray("RM0105BB13ID"));
     unit.reply({"Y05N05"});
     unit.reply(dayReplies(48) + QList<QByteArray>{"M9999999999999999", recordReply(3)});
@@ -319,7 +319,7 @@ void DownloadDayTest::malformedRecordKeepsItsSlot()
     ManualUnit unit(rig);
     QVERIFY(rig.openPort(unit.slavePath()));
     pickDay(rig);
-    rig.downloads->startDay();
+    rig.front->startDay();
     QCOMPARE(unit.nextFrame(), QByteArray("RM0105BB13ID"));
     QList<QByteArray> day = dayReplies(48);
     day[2] = "M00#2000509020898"; // line noise inside a field
@@ -344,7 +344,7 @@ void DownloadDayTest::repliesWithoutADownloadAreIgnored()
     QVERIFY(!rig.Timer1.isActive());
 
     pickDay(rig);
-    rig.downloads->startDay();
+    rig.front->startDay();
     QCOMPARE(unit.nextFrame(), QByteArray("RM0105BB13ID"));
     unit.reply(QList<QByteArray>{"Y05N05"} + dayReplies(48) + QList<QByteArray>{"O"});
     const QStringList files = rig.allFiles();
@@ -368,13 +368,13 @@ void DownloadDayTest::newDownloadReplacesTheRunningOne()
     QVERIFY(rig.openPort(unit.slavePath()));
     rig.state.StartDate = {"13", "01", "20"};
     rig.state.EndDate = {"13", "01", "31"};
-    rig.downloads->startMonth();
+    rig.front->startMonth();
     QCOMPARE(unit.nextFrame(), QByteArray("RM0120AA13ID"));
     unit.reply(QList<QByteArray>{"Y05D20"} + dayReplies(5));
     QVERIFY(rig.exists(QStringLiteral("C:\\ZRLOG\\TEMP\\KOKI_MON.TXT")));
 
     pickDay(rig);
-    rig.downloads->startDay();
+    rig.front->startDay();
     QCOMPARE(unit.nextFrame(), QByteArray("RM0105BB13ID"));
     QVERIFY(!rig.exists(QStringLiteral("C:\\ZRLOG\\TEMP\\KOKI_MON.TXT")));
     QCOMPARE(rig.file(TempDay), QByteArray("13/01/05\r\n"));

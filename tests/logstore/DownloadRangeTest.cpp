@@ -82,7 +82,7 @@ void DownloadRangeTest::firstRequest()
         return rig.ProgressBar1.value() == 1 ? Prompt::Answer::Ok : Prompt::Answer::Cancel;
     };
 
-    rig.downloads->startMonth();
+    rig.front->startMonth();
     QCOMPARE(unit.nextFrame(), request);
     QCOMPARE(rig.state.Download.DaysLeft, daysLeft);
     QCOMPARE(rig.state.Download.RangeDownload, 1);
@@ -105,7 +105,7 @@ void DownloadRangeTest::dayByDayAcrossTheMonthEnd()
     QVERIFY(rig.openPort(unit.slavePath()));
     rig.state.StartDate = {"13", "01", "30"};
     rig.state.EndDate = {"13", "02", "02"};
-    rig.downloads->startMonth();
+    rig.front->startMonth();
     QCOMPARE(unit.nextFrame(), QByteArray("RM0130AA13ID"));
 
     unit.reply(day("Y05N30", true));
@@ -145,7 +145,7 @@ void DownloadRangeTest::streamedEndsAtTheEndDate()
     QVERIFY(rig.openPort(unit.slavePath()));
     rig.state.StartDate = {"13", "01", "30"};
     rig.state.EndDate = {"13", "02", "02"};
-    rig.downloads->startMonth();
+    rig.front->startMonth();
     QCOMPARE(unit.nextFrame(), QByteArray("RM0130AA13ID"));
 
     unit.reply({"Y05D30"});
@@ -188,7 +188,7 @@ void DownloadRangeTest::streamingPastTheMonthIsStopped()
     QVERIFY(rig.openPort(unit.slavePath()));
     rig.state.StartDate = {"13", "01", "30"};
     rig.state.EndDate = {"13", "03", "31"};
-    rig.downloads->startMonth();
+    rig.front->startMonth();
     QCOMPARE(unit.nextFrame(), QByteArray("RM0130AA13ID"));
     // No end of month after the 31st: the unit goes straight on.
     unit.reply(day("Y05D30", false) + day("Y05D31", false) + Replies{"Y05D01"});
@@ -196,7 +196,7 @@ void DownloadRangeTest::streamingPastTheMonthIsStopped()
     QCOMPARE(rig.Label19.text(), QStringLiteral("ﾀﾞｳﾝﾛｰﾄﾞ終了"));
     QCOMPARE(rig.file(dayFileA(13, 1, 31)), expectedDay(13, 1, 31));
     QCOMPARE(rig.file(monthFileA(13, 1)), expectedMonth(13, 1, {30, 31}));
-    QVERIFY(!rig.downloads->isRunning());
+    QVERIFY(!rig.session.isRunning());
     unit.reply(dayReplies(48));
     QVERIFY(!rig.exists(dayFileA(13, 2, 1)));
 }
@@ -208,7 +208,7 @@ void DownloadRangeTest::endBeforeStartEndsWithTheStartMonth()
     QVERIFY(rig.openPort(unit.slavePath()));
     rig.state.StartDate = {"13", "01", "30"};
     rig.state.EndDate = {"13", "01", "10"};
-    rig.downloads->startMonth();
+    rig.front->startMonth();
     QCOMPARE(unit.nextFrame(), QByteArray("RM0130AA13ID"));
     unit.reply(day("Y05D30", false) + day("Y05D31", true));
     QVERIFY(unit.framesWithin(20).isEmpty());
@@ -224,12 +224,12 @@ void DownloadRangeTest::rangeOfMoreThanAYear()
     rig.state.UnitClock = {"14", "06", "01", "12", "00", "00"};
     rig.state.StartDate = {"12", "11", "30"};
     rig.state.EndDate = {"13", "12", "01"};
-    rig.downloads->startMonth();
+    rig.front->startMonth();
     QList<QByteArray> requests{unit.nextFrame()};
     // A unit with nothing logged: each month is a header and its end.
-    while (rig.downloads->isRunning() && requests.size() < 20) {
+    while (rig.session.isRunning() && requests.size() < 20) {
         unit.reply({"Y05D01", "O"});
-        if (rig.downloads->isRunning())
+        if (rig.session.isRunning())
             requests << unit.nextFrame();
     }
     QList<QByteArray> expected{"RM1130AC12ID", "RM1201AC12ID"};
@@ -247,7 +247,7 @@ void DownloadRangeTest::portVanishesMidMonth()
     QVERIFY(rig.openPort(unit.slavePath()));
     rig.state.StartDate = {"13", "01", "01"};
     rig.state.EndDate = {"13", "01", "31"};
-    rig.downloads->startMonth();
+    rig.front->startMonth();
     QCOMPARE(unit.nextFrame(), QByteArray("RM0101AA13ID"));
     unit.reply(day("Y05N01", true));
     QCOMPARE(unit.nextFrame(), QByteArray("RM0102BB13ID"));
@@ -258,15 +258,15 @@ void DownloadRangeTest::portVanishesMidMonth()
     // Replies already taken in before the port went: the day ends, the next request is
     // due on a closed port and is not sent, the watchdog runs out.
     for (const QByteArray &r : dayReplies(48).mid(30))
-        rig.downloads->onRecord(r);
-    rig.downloads->onEndOfDay("O");
+        rig.session.onRecord(r);
+    rig.session.onEndOfDay("O");
     QCOMPARE(rig.state.Download.LastRequest, QByteArray("\x02RM0103BB13ID\x03"));
     QVERIFY(rig.Timer1.isActive());
     for (int i = 0; i < 3; ++i)
-        rig.downloads->watchdogExpired();
+        rig.session.watchdogExpired();
     QCOMPARE(rig.messages().size(), 2);
     QCOMPARE(rig.messages().last(), QStringLiteral("ダウンロード不良|ﾀﾞｳﾝﾛｰﾄﾞ通信不良です"));
-    QVERIFY(!rig.downloads->isRunning());
+    QVERIFY(!rig.session.isRunning());
     QCOMPARE(rig.file(dayFileA(13, 1, 1)), expectedDay(13, 1, 1));
     QCOMPARE(rig.file(dayFileA(13, 1, 2)), expectedDay(13, 1, 2));
     QVERIFY(!rig.exists(monthFileA(13, 1)));
@@ -280,13 +280,13 @@ void DownloadRangeTest::silentMidMonthRestartsTheMonth()
     QVERIFY(rig.openPort(unit.slavePath()));
     rig.state.StartDate = {"13", "01", "29"};
     rig.state.EndDate = {"13", "01", "31"};
-    rig.downloads->startMonth();
+    rig.front->startMonth();
     QCOMPARE(unit.nextFrame(), QByteArray("RM0129AA13ID"));
     unit.reply(day("Y05D29", false) + Replies{"Y05D30"} + dayReplies(7));
 
     // The resend asks for the month from its first day again: the repeat is taken as such.
     QCOMPARE(rig.Label21.text(), QStringLiteral("13年1月30日"));
-    rig.downloads->watchdogExpired();
+    rig.session.watchdogExpired();
     QCOMPARE(unit.nextFrame(), QByteArray("RM0129AA13ID"));
     QCOMPARE(rig.file(TempMonth), QByteArray("13/01\r\n"));
     QCOMPARE(rig.Label21.text(), QStringLiteral("13年1月29日"));
@@ -328,7 +328,7 @@ void DownloadRangeTest::unwritableStore()
     const QStringList filesBefore = rig.allFiles();
 
     rig.state.PickedDate = {"13", "01", "05"};
-    rig.downloads->startDay();
+    rig.front->startDay();
     if (requestSent) {
         QCOMPARE(unit.nextFrame(), QByteArray("RM0105BB13ID"));
         unit.reply({"Y05N05"});
@@ -338,7 +338,7 @@ void DownloadRangeTest::unwritableStore()
     QVERIFY(unit.framesWithin(20).isEmpty());
     QCOMPARE(rig.messages().mid(1),
              QStringList{QStringLiteral("ダウンロード不良|ﾀﾞｳﾝﾛｰﾄﾞﾃﾞｰﾀを保存できません\n") + shownPath});
-    QVERIFY(!rig.downloads->isRunning());
+    QVERIFY(!rig.session.isRunning());
     QVERIFY(!rig.Timer1.isActive());
     QVERIFY(rig.Timer2.isActive());
     QCOMPARE(rig.state.Download.DayDownload, 0);
@@ -356,7 +356,7 @@ void DownloadRangeTest::storeFailsMidRangeKeepsEarlierMonths()
     QVERIFY(rig.blockWithFile(QStringLiteral("C:\\GRP01\\ZR1\\Y2013")));
     rig.state.StartDate = {"12", "12", "30"};
     rig.state.EndDate = {"13", "01", "31"};
-    rig.downloads->startMonth();
+    rig.front->startMonth();
     QCOMPARE(unit.nextFrame(), QByteArray("RM1230AC12ID"));
     unit.reply(day("Y05D30", false) + day("Y05D31", true));
     QCOMPARE(unit.nextFrame(), QByteArray("RM0101AA13ID"));
@@ -368,7 +368,7 @@ void DownloadRangeTest::storeFailsMidRangeKeepsEarlierMonths()
     QCOMPARE(rig.file(dayFileA(12, 12, 30)), expectedDay(12, 12, 30));
     QCOMPARE(rig.file(dayFileA(12, 12, 31)), expectedDay(12, 12, 31));
     QCOMPARE(rig.file(monthFileA(12, 12)), expectedMonth(12, 12, {30, 31}));
-    QVERIFY(!rig.downloads->isRunning());
+    QVERIFY(!rig.session.isRunning());
 }
 
 UNITDESK_TEST(DownloadRangeTest)

@@ -25,19 +25,18 @@ DownloadRig::DownloadRig()
     state.GroupDir = QStringLiteral("C:\\GRP01");
     state.UnitClock = {"13", "06", "01", "12", "00", "00"};
 
-    DownloadView view;
-    view.Label1 = &Label1;
-    view.Label9 = &Label9;
-    view.Label19 = &Label19;
-    view.Label21 = &Label21;
-    view.ProgressBar1 = &ProgressBar1;
-    view.Timer1 = &Timer1;
-    view.Timer2 = &Timer2;
-    view.reloadChannelNames = [this] { ++channelReloads; };
-    downloads = std::make_unique<DownloadController>(state, link, view);
-    router.controller = downloads.get();
-    link.setHandlers(&router);
-    QObject::connect(&Timer1, &QTimer::timeout, downloads.get(), &DownloadController::watchdogExpired);
+    DownloadControls controls;
+    controls.Label1 = &Label1;
+    controls.Label9 = &Label9;
+    controls.Label19 = &Label19;
+    controls.Label21 = &Label21;
+    controls.ProgressBar1 = &ProgressBar1;
+    controls.Timer2 = &Timer2;
+    front = std::make_unique<DownloadFront>(session, controls);
+    front->reloadChannelNames = [this] { ++channelReloads; };
+    session.addReplySteps(routes);
+    routes.observer = [this](Reply, const QByteArray &) { ++replies; };
+    link.setHandlers(&routes);
 }
 
 DownloadRig::~DownloadRig()
@@ -145,11 +144,11 @@ void ManualUnit::reply(const QList<QByteArray> &texts)
 
 void ManualUnit::replyRaw(const QByteArray &bytes, int dispatches)
 {
-    const int target = m_rig.router.replies + dispatches;
+    const int target = m_rig.replies + dispatches;
     m_pty.write(bytes);
     QElapsedTimer clock;
     clock.start();
-    while (m_rig.router.replies < target && clock.elapsed() < 5000)
+    while (m_rig.replies < target && clock.elapsed() < 5000)
         QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
 }
 

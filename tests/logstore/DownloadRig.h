@@ -1,12 +1,13 @@
 #pragma once
-// A download controller with stand-alone main window controls, a temporary store root, a
-// scripted prompt and a real serial port. Either the test plays the unit on the master
+// A download session behind the main window's download front, with stand-alone main window
+// controls, a temporary store root, a scripted prompt and a real serial port. Either the test plays the unit on the master
 // side of a pseudo-terminal (ManualUnit) or the port is opened on a SimLine.
 #include "common/AppState.h"
-#include "common/Prompt.h"
-#include "link/ReplyHandlers.h"
+#include "ui/Prompt.h"
+#include "link/ReplyRoutes.h"
 #include "link/SerialLink.h"
-#include "logstore/Downloads.h"
+#include "logstore/DownloadSession.h"
+#include "mainwin/DownloadFront.h"
 #include "sim/Pty.h"
 
 #include <QLabel>
@@ -15,19 +16,6 @@
 #include <QTemporaryDir>
 #include <QTimer>
 #include <memory>
-
-// Passes the log replies on to the controller and counts every reply dispatched.
-class DownloadRouter : public ReplyHandlers {
-public:
-    DownloadController *controller = nullptr;
-    int replies = 0;
-    void onY(const QByteArray &t) override { ++replies, controller->onHeader(t); }
-    void onM(const QByteArray &t) override { ++replies, controller->onRecord(t); }
-    void onO(const QByteArray &t) override { ++replies, controller->onEndOfDay(t); }
-    void onQ(const QByteArray &) override { ++replies; }
-    void onA(const QByteArray &) override { ++replies; }
-    void onID(const QByteArray &) override { ++replies; }
-};
 
 class DownloadRig {
 public:
@@ -51,11 +39,14 @@ public:
     SerialLink link;
     QLabel Label1, Label9, Label19, Label21;
     QProgressBar ProgressBar1;
-    QTimer Timer1, Timer2;
+    QTimer Timer2;
     Prompt::Script script;
     int channelReloads = 0;
-    DownloadRouter router;
-    std::unique_ptr<DownloadController> downloads;
+    int replies = 0; // replies the dispatcher handed on
+    ReplyRoutes routes;
+    DownloadSession session{state, link};
+    QTimer &Timer1 = session.watchdog();
+    std::unique_ptr<DownloadFront> front;
 };
 
 // The unit's side of a pseudo-terminal: reads the frames the port sends and writes replies.

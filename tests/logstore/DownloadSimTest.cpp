@@ -64,17 +64,17 @@ struct SimRig {
     {
         rig.state.StartDate = start;
         rig.state.EndDate = end;
-        rig.downloads->startMonth();
+        rig.front->startMonth();
     }
     // Lets the line run until the download has ended and the unit has said its last word.
     bool runToEnd()
     {
         QElapsedTimer clock;
         clock.start();
-        while ((rig.downloads->isRunning() || sim.transferActive()) && clock.elapsed() < 60000)
+        while ((rig.session.isRunning() || sim.transferActive()) && clock.elapsed() < 60000)
             QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
         QTest::qWait(20);
-        return !rig.downloads->isRunning();
+        return !rig.session.isRunning();
     }
     int tempDayLines() const { return int(rig.file(TempDay).count('\n')); }
 };
@@ -167,7 +167,7 @@ void DownloadSimTest::dayOfTodayEndsAtTheHalfHour()
     SimRig r(true, QDateTime(QDate(2013, 1, 5), QTime(10, 20)));
     QVERIFY(r.open());
     r.rig.state.PickedDate = {"13", "01", "05"};
-    r.rig.downloads->startDay();
+    r.rig.front->startDay();
     QVERIFY(r.runToEnd());
     QCOMPARE(r.sim.requests(), (QList<QByteArray>{"RM0105BB13ID", "FNID"}));
     QCOMPARE(r.rig.Label21.text(), QStringLiteral("残 ： 0"));
@@ -265,7 +265,7 @@ void DownloadSimTest::unitFallsSilentMidMonth()
     QVERIFY(!r.sim.transferActive());
     QCOMPARE(r.rig.file(TempDay).left(10), QByteArray("12/11/22\r\n"));
 
-    r.rig.downloads->watchdogExpired(); // what Timer1 does after 3 s of silence
+    r.rig.session.watchdogExpired(); // what Timer1 does after 3 s of silence
     QVERIFY(r.runToEnd());
     QCOMPARE(r.sim.requests().count(resent), 2);
     QList<QDate> days;
@@ -286,9 +286,9 @@ void DownloadSimTest::portVanishesMidMonth()
     QTRY_VERIFY(!r.rig.link.isOpen());
     QCOMPARE(r.rig.state.Download.LastRequest, QByteArray("\x02RM1125BB12ID\x03"));
     for (int i = 0; i < 3; ++i)
-        r.rig.downloads->watchdogExpired();
+        r.rig.session.watchdogExpired();
     QCOMPARE(r.rig.messages().last(), QStringLiteral("ダウンロード不良|ﾀﾞｳﾝﾛｰﾄﾞ通信不良です"));
-    QVERIFY(!r.rig.downloads->isRunning());
+    QVERIFY(!r.rig.session.isRunning());
     QCOMPARE(r.sim.requests().size(), 6);
     for (int dd = 20; dd <= 24; ++dd)
         QCOMPARE(r.rig.file(dayFileA(12, 11, dd)), simDay("A", 12, 11, dd));

@@ -2,7 +2,7 @@
 #include "MainFixture.h"
 #include "testmain.h"
 
-#include "common/ClickableLabel.h"
+#include "ui/ClickableLabel.h"
 
 #include <QLabel>
 #include <QListWidget>

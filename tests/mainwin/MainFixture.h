@@ -2,14 +2,16 @@
 // A main window started on a temporary root, with its port on a pseudo-terminal and the
 // message boxes answered by a script.
 #include "common/DriveMap.h"
-#include "common/Prompt.h"
+#include "ui/Prompt.h"
 #include "mainwin/MainWindow.h"
+#include "mainwin/Program.h"
 #include "sim/Pty.h"
 
 #include <QCoreApplication>
 #include <QDateTime>
 #include <QDir>
 #include <QDirIterator>
+#include <QElapsedTimer>
 #include <QTemporaryDir>
 #include <QTest>
 #include <memory>
@@ -20,7 +22,9 @@ struct MainFixture {
     Prompt::Script prompts;
     QList<Prompt::Answer> answers; // given in order; Cancel/No when none is left
     int ended = 0;
-    std::unique_ptr<MainWindow> window;
+    std::unique_ptr<Program> program;
+    MainWindow *window = nullptr;
+    int dispatched = 0; // replies handed on by the dispatcher
 
     explicit MainFixture(const QDateTime &now = QDateTime(QDate(2026, 12, 8), QTime(9, 5, 30)),
                          const std::function<void(const QString &)> &prepareRoot = {})
@@ -34,14 +38,18 @@ struct MainFixture {
             return m.buttons == Prompt::Buttons::YesNo ? Prompt::Answer::No : Prompt::Answer::Cancel;
         };
         Prompt::setScript(&prompts);
-        window = std::make_unique<MainWindow>();
+        ProgramOptions options;
+        options.root = DriveMap::root(); // as prepareRoot left it
+        program = std::make_unique<Program>(options);
+        program->routes().observer = [this](Reply, const QByteArray &) { ++dispatched; };
+        window = &program->window();
         window->endProgram = [this] { ++ended; };
         window->link().setDeviceForAll(pty.slavePath());
         window->startUp(now);
     }
     ~MainFixture()
     {
-        window.reset();
+        program.reset();
         Prompt::setScript(nullptr);
     }
 
@@ -60,11 +68,18 @@ struct MainFixture {
         QTest::qWait(50);
         return pty.readAvailable().isEmpty();
     }
-    // A reply from the unit, taken in as the port would.
-    void reply(const QByteArray &text)
+    // A reply from the unit, taken in as the port would; returns once the dispatcher has
+    // handed on `dispatches` replies (a reply of no known code hands on none: then the
+    // wait is short and bounded).
+    void reply(const QByteArray &text, int dispatches = 1)
     {
+        const int target = dispatched + dispatches;
         pty.write("\x02" + text + "\x03");
-        QTest::qWait(40);
+        QElapsedTimer clock;
+        clock.start();
+        const int limit = dispatches > 0 ? 5000 : 100;
+        while (dispatched < target && clock.elapsed() < limit)
+            QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
     }
     // Existing entries below the root, as sorted relative paths with "/" separators.
     QStringList tree() const

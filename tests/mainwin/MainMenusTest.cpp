@@ -2,7 +2,7 @@
 #include "MainFixture.h"
 #include "testmain.h"
 
-#include "common/StatusBar.h"
+#include "ui/StatusBar.h"
 
 #include <QAction>
 #include <QHelpEvent>
@@ -209,9 +209,15 @@ private slots:
         f.window->windows().registerWindow(WindowId::Form5,
                                            [&closed] { return makeDialog("Form5", &closed); });
         f.window->windows().show(WindowId::Form5);
+        f.window->ProgressBar1->setValue(30);
         f.window->action("mnuDel_Group")->trigger(); // answered Cancel
         QVERIFY(closed.isEmpty());
-        QCOMPARE(f.prompts.asked.last().title, QStringLiteral("ﾃﾞｰﾀ保存領域のクリア"));
+        QCOMPARE(f.window->ProgressBar1->value(), 1);
+        const Prompt::Message &m = f.prompts.asked.last();
+        QCOMPARE(m.text, QStringLiteral("GRP_ 26年の子機 ﾃﾞｰﾀ領域を消去します")); // no group stored yet
+        QCOMPARE(m.title, QStringLiteral("ﾃﾞｰﾀ保存領域のクリア"));
+        QVERIFY(m.buttons == Prompt::Buttons::OkCancel && m.icon == Prompt::Icon::Warning);
+        QVERIFY(m.defaultButton == Prompt::Answer::Cancel);
     }
 };
 

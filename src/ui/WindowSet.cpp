@@ -1,8 +1,18 @@
 #include "WindowSet.h"
 
+#include <algorithm>
+#include <utility>
+
 void WindowSet::registerWindow(WindowId id, Factory factory)
 {
     m_factories.insert(id, std::move(factory));
+}
+
+std::vector<WindowId> WindowSet::registered() const
+{
+    std::vector<WindowId> ids(m_factories.keyBegin(), m_factories.keyEnd());
+    std::sort(ids.begin(), ids.end());
+    return ids;
 }
 
 QWidget *WindowSet::existing(WindowId id) const
@@ -20,7 +30,7 @@ QWidget *WindowSet::get(WindowId id)
     QWidget *w = (*factory)();
     if (!w)
         return nullptr;
-    // Closing a secondary window unloads it; the next touch creates it anew.
+    // A window the user closes is unloaded; the next touch creates it anew.
     w->setAttribute(Qt::WA_DeleteOnClose);
     m_windows.insert(id, w);
     return w;
@@ -37,6 +47,19 @@ QWidget *WindowSet::show(WindowId id)
     return w;
 }
 
+bool WindowSet::unload(WindowId id)
+{
+    QPointer<QWidget> w = m_windows.value(id);
+    if (!w)
+        return true;
+    // close() runs the window's own closing code, which may refuse.
+    if (!w->close() && w)
+        return false;
+    m_windows.remove(id);
+    delete w.data(); // at once, not later: the next touch creates it anew
+    return true;
+}
+
 const std::vector<WindowId> &WindowSet::closingOrder()
 {
     static const std::vector<WindowId> order{
@@ -50,17 +73,13 @@ const std::vector<WindowId> &WindowSet::closingOrder()
 
 void WindowSet::CloseSecondaryWindows()
 {
-    for (WindowId id : closingOrder()) {
-        QPointer<QWidget> w = m_windows.take(id);
-        if (w) {
-            w->close(); // runs the window's own closing code
-            delete w.data();
-        }
-    }
+    for (WindowId id : closingOrder())
+        unload(id);
 }
 
-QString WindowSet::nameOf(WindowId id)
+void WindowSet::deleteAll()
 {
-    static const int numbers[] = {2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 16, 17, 18, 20, 22, 24, 23};
-    return QStringLiteral("Form%1").arg(numbers[int(id)]);
+    const auto windows = std::exchange(m_windows, {});
+    for (const QPointer<QWidget> &w : windows)
+        delete w.data();
 }

@@ -1,6 +1,6 @@
 #include "Prompt.h"
 
-#include "DriveMap.h"
+#include "common/DriveMap.h"
 
 #include <QFileDialog>
 #include <QMessageBox>

@@ -1,19 +1,16 @@
-#include "Downloads.h"
+#include "DownloadSession.h"
 
 #include "DownloadRequests.h"
 #include "RecordLine.h"
 #include "StorePaths.h"
 #include "common/AppState.h"
 #include "common/DriveMap.h"
-#include "common/Prompt.h"
 #include "common/TextFile.h"
 #include "common/Vb.h"
+#include "link/ReplyRoutes.h"
 #include "link/SerialLink.h"
 
 #include <QDate>
-#include <QLabel>
-#include <QProgressBar>
-#include <QTimer>
 
 namespace {
 
@@ -39,18 +36,14 @@ QString channelDigits(const QString &text)
     return out;
 }
 
-Prompt::Message question(const QString &text, const QString &title)
-{
-    return {text, title, Prompt::Buttons::OkCancel, Prompt::Icon::Warning, Prompt::Answer::Cancel};
-}
-
 } // namespace
 
-struct DownloadController::Impl {
+struct DownloadSession::Impl {
+    DownloadSession &q;
     AppState &s;
     DownloadContext &c;
     SerialLink &link;
-    DownloadView v;
+    QTimer &timer1;
     TextFile::AppendFile dayFile, monthFile;
 
     bool active = false;    // a download runs: its replies are taken
@@ -68,55 +61,41 @@ struct DownloadController::Impl {
         bool startsMonth = false;
         int year = 0, month = 0, day = 0, daysLeft = 0, slotsLeft = 0, progress = 0;
         QString downloadState, streamFlag;
-        QString progressText; // Label21: the day or the half hours left at that point
+        QString progressText; // the day or the half hours left at that point
     } restart;
 
-    Impl(AppState &state, SerialLink &serial, const DownloadView &view)
-        : s(state), c(state.Download), link(serial), v(view)
+    // What the session has shown: the restart point puts it back.
+    int progress = 0, progressMaximum = 100;
+    QString progressText;
+
+    Impl(DownloadSession &session, AppState &state, SerialLink &serial, QTimer &watchdog)
+        : q(session), s(state), c(state.Download), link(serial), timer1(watchdog)
     {
     }
 
-    // Controls ---------------------------------------------------------------------------
+    // Reports ----------------------------------------------------------------------------
 
-    static void setText(QLabel *label, const QString &text)
+    void status(const QString &text) { emit q.statusText(text); }
+    void showProgressText(const QString &text)
     {
-        if (label)
-            label->setText(text);
+        progressText = text;
+        emit q.progressText(text);
     }
     void setProgress(int maximum, int value)
     {
-        if (!v.ProgressBar1)
-            return;
-        v.ProgressBar1->setMaximum(maximum);
-        v.ProgressBar1->setValue(value);
+        progressMaximum = maximum;
+        progress = value;
+        emit q.progressChanged(progress, progressMaximum);
     }
-    void progressStep()
-    {
-        if (v.ProgressBar1)
-            v.ProgressBar1->setValue(qMin(v.ProgressBar1->value() + 1, v.ProgressBar1->maximum()));
-    }
+    void progressStep() { setProgress(progressMaximum, qMin(progress + 1, progressMaximum)); }
     void armWatchdog()
     {
-        if (!v.Timer1)
-            return;
-        v.Timer1->stop();
-        v.Timer1->setInterval(WatchdogMs);
-        v.Timer1->start();
+        timer1.stop();
+        timer1.setInterval(WatchdogMs);
+        timer1.start();
     }
-    void stopWatchdog()
-    {
-        if (v.Timer1)
-            v.Timer1->stop();
-    }
-    void enableTimer2(bool on)
-    {
-        if (!v.Timer2)
-            return;
-        if (on)
-            v.Timer2->start();
-        else
-            v.Timer2->stop();
-    }
+    void stopWatchdog() { timer1.stop(); }
+    void enableTimer2(bool on) { emit q.noReplyWatchdogPaused(!on); }
     QString dateLabel(const QString &day) const
     {
         return two(c.CurYear) + QStringLiteral("年") + QString::number(c.CurMonth) + QStringLiteral("月") +
@@ -147,8 +126,8 @@ struct DownloadController::Impl {
         restart.day = c.CurDay;
         restart.daysLeft = c.DaysLeft;
         restart.slotsLeft = c.SlotsLeft;
-        restart.progress = v.ProgressBar1 ? v.ProgressBar1->value() : 0;
-        restart.progressText = v.Label21 ? v.Label21->text() : QString();
+        restart.progress = progress;
+        restart.progressText = progressText;
         restart.downloadState = c.DownloadState;
         restart.streamFlag = c.StreamFlag;
     }
@@ -163,9 +142,8 @@ struct DownloadController::Impl {
         c.StopRequested = 0;
         c.DownloadState = restart.downloadState;
         c.StreamFlag = restart.streamFlag;
-        if (v.ProgressBar1)
-            v.ProgressBar1->setValue(restart.progress);
-        setText(v.Label21, restart.progressText);
+        setProgress(progressMaximum, restart.progress);
+        showProgressText(restart.progressText);
         if (!restartDayFile())
             return false;
         return !restart.startsMonth || !c.RangeDownload || restartMonthFile();
@@ -219,10 +197,8 @@ struct DownloadController::Impl {
         endDownload();
         if (unitBusy)
             sendFinish();
-        Prompt::ask({QStringLiteral("ﾀﾞｳﾝﾛｰﾄﾞﾃﾞｰﾀを保存できません") + '\n' + path,
-                     QStringLiteral("ダウンロード不良"), Prompt::Buttons::Ok, Prompt::Icon::Warning,
-                     Prompt::Answer::Ok},
-                    v.dialogParent);
+        emit q.failed({QStringLiteral("ダウンロード不良"),
+                       QStringLiteral("ﾀﾞｳﾝﾛｰﾄﾞﾃﾞｰﾀを保存できません") + '\n' + path});
         return false;
     }
 
@@ -261,15 +237,23 @@ struct DownloadController::Impl {
     void finish()
     {
         stopWatchdog();
-        setText(v.Label19, QStringLiteral("ﾀﾞｳﾝﾛｰﾄﾞ終了"));
+        status(QStringLiteral("ﾀﾞｳﾝﾛｰﾄﾞ終了"));
         closeTempFiles();
         endDownload();
+        emit q.finished();
     }
     // The first request of a download, once the temporary files are ready.
     void sendFirstRequest(const QByteArray &request, bool startsMonth)
     {
-        if (!link.isOpen())
-            return; // nothing is sent and no timer changes
+        if (!link.isOpen()) {
+            // Nothing can be asked for: the download ends here instead of waiting for a
+            // reply that cannot come, and the user learns why.
+            closeTempFiles();
+            endDownload();
+            emit q.failed({QStringLiteral("ダウンロード不良"),
+                           QStringLiteral("ﾀﾞｳﾝﾛｰﾄﾞ通信不良です") + '\n' + QStringLiteral("通信ポートが開いていません")});
+            return;
+        }
         sendRequest(request);
         c.RetryCount = 0;
         markRestartPoint(startsMonth);
@@ -297,10 +281,6 @@ struct DownloadController::Impl {
 
     void startDay()
     {
-        if (Prompt::ask(question(QStringLiteral("１日のﾃﾞｰﾀをﾀﾞｳﾝﾛｰﾄﾞします"),
-                                 QStringLiteral("日報データのダウンロード")),
-                        v.dialogParent) != Prompt::Answer::Ok)
-            return;
         begin();
         c.DayDownload = 1;
         c.RangeDownload = 0;
@@ -320,7 +300,7 @@ struct DownloadController::Impl {
         takeClockSlot();
         if (clockInCurrentMonth() && c.ClockDay == c.CurDay)
             c.SlotsLeft = c.ClockSlot;
-        setText(v.Label1, day.yy + QStringLiteral("年") + day.mm + QStringLiteral("月") + day.dd +
+        emit q.startDateText(day.yy + QStringLiteral("年") + day.mm + QStringLiteral("月") + day.dd +
                               QStringLiteral("日"));
         if (!kindFolder.isEmpty() && !EnsureYearFolders(groupDir, kindFolder, c.CurYear, 0)) {
             storeError(YearFolder(groupDir, kindFolder, c.CurYear) + QStringLiteral("\\DAY"));
@@ -328,19 +308,13 @@ struct DownloadController::Impl {
         }
         if (!restartDayFile())
             return;
-        setText(v.Label19, QStringLiteral("ﾀﾞｳﾝﾛｰﾄﾞ開始"));
-        setText(v.Label21, QStringLiteral("残 ： ") + QString::number(c.SlotsLeft));
+        status(QStringLiteral("ﾀﾞｳﾝﾛｰﾄﾞ開始"));
+        showProgressText(QStringLiteral("残 ： ") + QString::number(c.SlotsLeft));
         sendFirstRequest(DayRequest(kind, c.CurYear, c.CurMonth, c.CurDay), false);
     }
 
     void startMonth()
     {
-        if (v.ProgressBar1)
-            v.ProgressBar1->setValue(1);
-        if (Prompt::ask(question(QStringLiteral("月間ﾃﾞｰﾀをﾀﾞｳﾝﾛｰﾄﾞします"),
-                                 QStringLiteral("デマンド データのダウンロード")),
-                        v.dialogParent) != Prompt::Answer::Ok)
-            return;
         begin();
         c.DayDownload = 0;
         c.RangeDownload = 1;
@@ -364,8 +338,8 @@ struct DownloadController::Impl {
         }
         if (!restartDayFile() || !restartMonthFile())
             return;
-        setText(v.Label19, QStringLiteral("ﾀﾞｳﾝﾛｰﾄﾞ開始"));
-        setText(v.Label21, dateLabel(QString::number(c.CurDay)));
+        status(QStringLiteral("ﾀﾞｳﾝﾛｰﾄﾞ開始"));
+        showProgressText(dateLabel(QString::number(c.CurDay)));
         sendFirstRequest(MonthRequest(kind, c.CurYear, c.CurMonth, c.CurDay), true);
     }
 
@@ -388,12 +362,11 @@ struct DownloadController::Impl {
     {
         c.LogChNo = channelDigits(QString::fromLatin1(Mid(reply, 2, 2)));
         c.HeaderDay = QString::fromLatin1(Mid(reply, 5, 2));
-        if (v.reloadChannelNames)
-            v.reloadChannelNames();
+        emit q.channelNamesNeeded();
         c.StreamFlag = QString::fromLatin1(Mid(reply, 4, 1));
         const bool spray = kind == QLatin1String("WJ");
         chNo = spray ? channelDigits(s.SprayNo) : c.LogChNo;
-        setText(v.Label9,
+        emit q.channelText(
                 spray ? QStringLiteral("水噴射番号: ") + s.SprayNo : QStringLiteral("CH番号: ") + c.LogChNo);
         if (!EnsureChannelFolders(groupDir, kindFolder, c.CurYear, c.CurMonth, chNo)) {
             storeError(YearFolder(groupDir, kindFolder, c.CurYear) + QStringLiteral("\\DAY\\CH") + chNo);
@@ -401,7 +374,7 @@ struct DownloadController::Impl {
         }
         c.DownloadState = QStringLiteral("1");
         if (c.StreamFlag == QLatin1String("D")) {
-            setText(v.Label21, dateLabel(c.HeaderDay));
+            showProgressText(dateLabel(c.HeaderDay));
             progressStep();
         }
         armWatchdog();
@@ -424,7 +397,7 @@ struct DownloadController::Impl {
             // The unit goes on beyond the days it was asked for: stop it. A month's days are
             // all in by now, so its file is kept as well.
             sendFinish();
-            setText(v.Label19, QStringLiteral("ﾀﾞｳﾝﾛｰﾄﾞ終了"));
+            status(QStringLiteral("ﾀﾞｳﾝﾛｰﾄﾞ終了"));
             closeTempFiles();
             if (c.RangeDownload != 1 || storeMonth())
                 endDownload();
@@ -432,14 +405,14 @@ struct DownloadController::Impl {
         }
         if (endDayDone()) {
             sendFinish();
-            setText(v.Label19, QStringLiteral("ﾀﾞｳﾝﾛｰﾄﾞ 終了"));
+            status(QStringLiteral("ﾀﾞｳﾝﾛｰﾄﾞ 終了"));
             closeTempFiles();
             if (storeMonth())
                 endDownload();
             return;
         }
-        setText(v.Label21, dateLabel(c.HeaderDay));
-        setText(v.Label19, QStringLiteral("ﾀﾞｳﾝﾛｰﾄﾞ 中"));
+        showProgressText(dateLabel(c.HeaderDay));
+        status(QStringLiteral("ﾀﾞｳﾝﾛｰﾄﾞ 中"));
         progressStep();
         armWatchdog();
     }
@@ -462,7 +435,7 @@ struct DownloadController::Impl {
         if (c.DayDownload == 1) {
             progressStep();
             c.SlotsLeft = qMax(0, c.SlotsLeft - 1);
-            setText(v.Label21, QStringLiteral("残 ： ") + QString::number(c.SlotsLeft));
+            showProgressText(QStringLiteral("残 ： ") + QString::number(c.SlotsLeft));
         }
         // Today's records end at the current half hour: tell the unit to stop there.
         if (clockInCurrentMonth() && c.ClockSlot == c.SlotIndex && c.ClockDay == c.CurDay) {
@@ -503,12 +476,12 @@ struct DownloadController::Impl {
             monthEnd(true);
             return;
         }
-        setText(v.Label21, dateLabel(QString::number(c.CurDay)));
+        showProgressText(dateLabel(QString::number(c.CurDay)));
         c.SlotIndex = 0;
         c.RetryCount = 0;
         armWatchdog();
         sendRequest(DayRequest(kind, c.CurYear, c.CurMonth, c.CurDay));
-        setText(v.Label19, QStringLiteral("ﾀﾞｳﾝﾛｰﾄﾞ 中"));
+        status(QStringLiteral("ﾀﾞｳﾝﾛｰﾄﾞ 中"));
         progressStep();
         markRestartPoint(false);
     }
@@ -545,8 +518,8 @@ struct DownloadController::Impl {
         }
         if (!restartDayFile() || !restartMonthFile())
             return;
-        setText(v.Label19, QStringLiteral("ﾀﾞｳﾝﾛｰﾄﾞ開始"));
-        setText(v.Label21, dateLabel(QString::number(c.CurDay)));
+        status(QStringLiteral("ﾀﾞｳﾝﾛｰﾄﾞ開始"));
+        showProgressText(dateLabel(QString::number(c.CurDay)));
         // The first header of the new month is a first header again (channel, streaming).
         c.DayDownload = 0;
         c.StreamFlag.clear();
@@ -577,16 +550,14 @@ struct DownloadController::Impl {
     void expired()
     {
         stopWatchdog();
-        if (v.Timer1)
-            v.Timer1->setInterval(WatchdogMs);
+        timer1.setInterval(WatchdogMs);
         if (!active)
             return;
         c.RetryCount += 1;
         if (c.RetryCount > 2) {
             closeTempFiles();
             endDownload();
-            Prompt::ask(question(QStringLiteral("ﾀﾞｳﾝﾛｰﾄﾞ通信不良です"), QStringLiteral("ダウンロード不良")),
-                        v.dialogParent);
+            emit q.failed({QStringLiteral("ダウンロード不良"), QStringLiteral("ﾀﾞｳﾝﾛｰﾄﾞ通信不良です"), true});
             return;
         }
         if (link.isOpen() && c.LastRequest.size() > 2) {
@@ -594,8 +565,7 @@ struct DownloadController::Impl {
                 return;
             link.SendFrame(c.LastRequest.mid(1, c.LastRequest.size() - 2));
         }
-        if (v.Timer1)
-            v.Timer1->start();
+        timer1.start();
     }
 
     // A frame whose ETX was lost arrives merged with the next one (separated by its STX):
@@ -618,50 +588,61 @@ struct DownloadController::Impl {
     void endOfDayReply(const QByteArray &) { endOfDay(); }
 };
 
-DownloadController::DownloadController(AppState &state, SerialLink &link, const DownloadView &view,
-                                       QObject *parent)
-    : QObject(parent), d(new Impl(state, link, view))
+DownloadSession::DownloadSession(AppState &state, SerialLink &link, QObject *parent)
+    : QObject(parent), d(new Impl(*this, state, link, m_watchdog))
 {
+    m_watchdog.setObjectName(QStringLiteral("Timer1"));
+    m_watchdog.setInterval(WatchdogMs);
+    connect(&m_watchdog, &QTimer::timeout, this, &DownloadSession::watchdogExpired);
 }
 
-DownloadController::~DownloadController()
+DownloadSession::~DownloadSession()
 {
     delete d;
 }
 
-void DownloadController::startDay()
+void DownloadSession::addReplySteps(ReplyRoutes &routes)
+{
+    routes.add(Reply::Y, [this](const QByteArray &t) { onHeader(t); });
+    routes.add(Reply::M, [this](const QByteArray &t) { onRecord(t); });
+    routes.add(Reply::O, [this](const QByteArray &t) { onEndOfDay(t); });
+}
+
+DownloadQuestion DownloadSession::dayQuestion()
+{
+    return {QStringLiteral("１日のﾃﾞｰﾀをﾀﾞｳﾝﾛｰﾄﾞします"), QStringLiteral("日報データのダウンロード")};
+}
+
+DownloadQuestion DownloadSession::monthQuestion()
+{
+    return {QStringLiteral("月間ﾃﾞｰﾀをﾀﾞｳﾝﾛｰﾄﾞします"), QStringLiteral("デマンド データのダウンロード")};
+}
+
+void DownloadSession::startDay()
 {
     d->startDay();
 }
-void DownloadController::startMonth()
+void DownloadSession::startMonth()
 {
     d->startMonth();
 }
-void DownloadController::onHeader(const QByteArray &reply)
+void DownloadSession::onHeader(const QByteArray &reply)
 {
     d->route(reply, &Impl::header);
 }
-void DownloadController::onRecord(const QByteArray &reply)
+void DownloadSession::onRecord(const QByteArray &reply)
 {
     d->route(reply, &Impl::record);
 }
-void DownloadController::onEndOfDay(const QByteArray &reply)
+void DownloadSession::onEndOfDay(const QByteArray &reply)
 {
     d->route(reply, &Impl::endOfDayReply);
 }
-void DownloadController::watchdogExpired()
+void DownloadSession::watchdogExpired()
 {
     d->expired();
 }
-bool DownloadController::isRunning() const
+bool DownloadSession::isRunning() const
 {
     return d->active;
-}
-
-void EnsureCalendarFolders(const AppState &state, const QDate &date)
-{
-    const QString kindFolder = KindFolder(state.UnitTypeCode);
-    if (kindFolder.isEmpty() || state.UnitTypeCode == QLatin1String("WJ") || !date.isValid())
-        return;
-    EnsureYearFolders(state.GroupDir, kindFolder, date.year() % 100, date.month());
 }

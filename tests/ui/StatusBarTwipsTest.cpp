@@ -1,5 +1,5 @@
-#include "common/StatusBar.h"
-#include "common/Twips.h"
+#include "ui/StatusBar.h"
+#include "ui/Twips.h"
 #include "testmain.h"
 
 #include <QLabel>

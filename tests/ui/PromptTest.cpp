@@ -1,4 +1,4 @@
-#include "common/Prompt.h"
+#include "ui/Prompt.h"
 #include "common/DriveMap.h"
 #include "testmain.h"
 

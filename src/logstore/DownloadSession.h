@@ -1,0 +1,78 @@
+#pragma once
+// The day and range downloads: the request chain, the three reply handlers ("Y", "M",
+// "O") and the watchdog (Timer1) that resends a request the unit did not answer. A QtCore
+// object: it keeps all its state itself, reports through signals and asks nothing, so it
+// runs the same behind the main window and without any window.
+#include <QObject>
+#include <QTimer>
+
+struct AppState;
+class QDate;
+class ReplyRoutes;
+class SerialLink;
+
+// A question the caller asks before starting (OK and Cancel, warning icon, Cancel default).
+struct DownloadQuestion {
+    QString text;
+    QString title;
+};
+
+// Why a download stopped before its end, as the user is told.
+struct DownloadFailure {
+    QString title;
+    QString text;
+    bool okCancel = false; // the system's silent-unit message offers Cancel too (unused)
+};
+
+// One download at a time, kept in AppState::Download. The unit kind, GroupDir and the
+// channel folder are fixed when a download starts (the channel at its first header of each
+// month), so changing the kind or the group in the middle cannot split a download.
+class DownloadSession : public QObject {
+    Q_OBJECT
+public:
+    DownloadSession(AppState &state, SerialLink &link, QObject *parent = nullptr);
+    ~DownloadSession() override;
+
+    // "Y", "M" and "O" come here.
+    void addReplySteps(ReplyRoutes &routes);
+
+    static DownloadQuestion dayQuestion();
+    static DownloadQuestion monthQuestion();
+
+    // Fetches PickedDate (toolbar button 4, once the user has agreed).
+    void startDay();
+    // Fetches StartDate..EndDate (toolbar button 2, once the user has agreed).
+    void startMonth();
+
+    // Reply handlers. Replies that arrive while no download runs (before the first, after a
+    // finish or a failure) are ignored.
+    void onHeader(const QByteArray &reply);   // "Y"
+    void onRecord(const QByteArray &reply);   // "M"
+    void onEndOfDay(const QByteArray &reply); // "O"
+
+    // Timer1 expiry.
+    void watchdogExpired();
+    // Timer1: armed at 3000 ms while the unit owes a reply.
+    QTimer &watchdog() { return m_watchdog; }
+
+    // True from a start until the finish, a failure or a store error.
+    bool isRunning() const;
+
+signals:
+    void statusText(const QString &text);      // Label19
+    void progressText(const QString &text);    // Label21
+    void channelText(const QString &text);     // Label9
+    void startDateText(const QString &text);   // Label1
+    void progressChanged(int value, int maximum); // ProgressBar1
+    // The no-reply watchdog (Timer2) is to stop while the unit streams, and to run again.
+    void noReplyWatchdogPaused(bool paused);
+    // The channel names of the group are to be reloaded (a first header came in).
+    void channelNamesNeeded();
+    void failed(const DownloadFailure &failure);
+    void finished();
+
+private:
+    struct Impl;
+    QTimer m_watchdog;
+    Impl *d;
+};
