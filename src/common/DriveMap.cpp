@@ -237,6 +237,12 @@ bool replaceFile(const QString &logicalSource, const QString &logicalDest)
             return false;
         }
     }
+    // commit() does not report a failed flush of the buffered bytes: a full disk would leave
+    // an empty file under the final name. Flush first and give up on any failure.
+    if (!dest.flush()) {
+        dest.cancelWriting();
+        return false;
+    }
     return dest.commit();
 }
 

@@ -27,7 +27,9 @@ bool writeWhole(const QString &logicalPath, const QByteArray &bytes)
     QSaveFile file(DriveMap::toNative(logicalPath));
     if (!file.open(QIODevice::WriteOnly))
         return false;
-    if (file.write(bytes) != bytes.size()) {
+    // commit() does not report a failed flush of the buffered bytes: a full disk would leave
+    // an empty file under the final name. Flush first and give up on any failure.
+    if (file.write(bytes) != bytes.size() || !file.flush()) {
         file.cancelWriting();
         return false;
     }
@@ -227,9 +229,17 @@ bool AppendFile::appendLine(const QString &line)
     return true;
 }
 
-void AppendFile::close()
+bool AppendFile::close()
 {
-    d->file.close();
+    if (d->file.isOpen()) {
+        if (!d->file.flush())
+            d->failed = true;
+        d->file.close();
+        // A full disk may show only when the buffered bytes reach it.
+        if (d->file.error() != QFileDevice::NoError)
+            d->failed = true;
+    }
+    return !d->failed;
 }
 
 bool AppendFile::isOpen() const

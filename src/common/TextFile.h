@@ -38,7 +38,8 @@ public:
     // Deletes the file when present and opens it anew for appending. False on failure.
     bool restart(const QString &logicalPath);
     bool appendLine(const QString &line); // writes line + CR LF and flushes
-    void close();
+    // Flushes and closes. True when every line since the last restart is in the file.
+    bool close();
     bool isOpen() const;
     QString path() const; // logical path of the last restart
     bool failed() const;  // an open or write has failed since the last restart

@@ -173,16 +173,19 @@ struct DownloadSession::Impl {
         dayFile.close();
         monthFile.close();
     }
+    // A temporary file that is not complete is never copied under a final name.
     bool storeDay()
     {
-        dayFile.close();
+        if (!dayFile.close())
+            return storeError(TempDayFile());
         dayStored = true;
         const QString dest = DayLogFile(groupDir, kindFolder, c.CurYear, c.CurMonth, c.CurDay, chNo);
         return DriveMap::replaceFile(TempDayFile(), dest) || storeError(dest);
     }
     bool storeMonth()
     {
-        monthFile.close();
+        if (!monthFile.close())
+            return storeError(TempMonthFile());
         const QString dest = MonthLogFile(groupDir, kindFolder, c.CurYear, c.CurMonth, chNo);
         return DriveMap::replaceFile(TempMonthFile(), dest) || storeError(dest);
     }
