@@ -31,7 +31,7 @@ private slots:
     void cancelLeavesEverything();
     void todayEndsAtTheCurrentHalfHour();
     void kindGAsksAndSendsNothing();
-    void closedPortPreparesOnly();
+    void closedPortEndsTheDownload();
     void silentUnitFailsAtTheThirdExpiry();
     void silentMidDayThenAnswersTheResend();
     void silentAgainAfterTheFirstResend();
@@ -174,7 +174,7 @@ void DownloadDayTest::kindGAsksAndSendsNothing()
     QCOMPARE(rig.allFiles(), QStringList{"ZRLOG/TEMP/KOKI_DAY.TXT"});
 }
 
-void DownloadDayTest::closedPortPreparesOnly()
+void DownloadDayTest::closedPortEndsTheDownload()
 {
     DownloadRig rig;
     pickDay(rig);
@@ -184,6 +184,12 @@ void DownloadDayTest::closedPortPreparesOnly()
     QVERIFY(!rig.Timer1.isActive());
     QVERIFY(rig.Timer2.isActive());
     QVERIFY(rig.state.Download.LastRequest.isEmpty());
+    // Nothing could be asked for: the download has ended (the main window's labels take
+    // replies again) and the user is told why.
+    QVERIFY(!rig.session.isRunning());
+    QCOMPARE(rig.state.Download.DayDownload, 0);
+    QCOMPARE(rig.messages().last(),
+             QStringLiteral("ダウンロード不良|ﾀﾞｳﾝﾛｰﾄﾞ通信不良です\n通信ポートが開いていません"));
 
     rig.state.StartDate = {"13", "01", "30"};
     rig.state.EndDate = {"13", "02", "02"};
@@ -192,6 +198,8 @@ void DownloadDayTest::closedPortPreparesOnly()
     QCOMPARE(rig.Label21.text(), QStringLiteral("13年1月30日"));
     QVERIFY(!rig.Timer1.isActive());
     QVERIFY(rig.Timer2.isActive());
+    QVERIFY(!rig.session.isRunning());
+    QCOMPARE(rig.state.Download.RangeDownload, 0);
 }
 
 void DownloadDayTest::silentUnitFailsAtTheThirdExpiry()
