@@ -369,6 +369,9 @@ void DownloadSimTest::damagedDaysAreAskedForAgain()
     QFETCH(QList<QByteArray>, requests);
     SimRig r(streaming, November13);
     QVERIFY(r.open());
+    // Paced, a stream gets no further than the day on the wire before it is stopped, so the
+    // fault of the 4th strikes the stream asked for again, not one already dropped.
+    r.sim.setBaud(38400);
     r.sim.addRecordFault({RecordFault::Cut, QDate(2013, 10, 2), 11});
     r.sim.addRecordFault({RecordFault::Lost, QDate(2013, 10, 4), 20});
     r.range({"13", "10", "01"}, {"13", "10", "05"});
@@ -429,8 +432,9 @@ void DownloadSimTest::dayDamagedOnEveryTryIsKeptAndNamed()
     r.range({"13", "10", "01"}, {"13", "10", "05"});
     QVERIFY(r.runToEnd());
 
+    // Day by day the 2nd had its own request before the two more.
     const QByteArray again = streaming ? "RM1002AA13ID" : dayRequest(2);
-    QCOMPARE(r.sim.requests().count(again), 3);
+    QCOMPARE(r.sim.requests().count(again), streaming ? 2 : 3);
     QCOMPARE(r.rig.file(dayFileA(13, 10, 2)), crlfLines(QStringList{"13/10/02"} + day2));
     for (int dd : {1, 3, 4, 5})
         QCOMPARE(r.rig.file(dayFileA(13, 10, dd)), simDay("A", 13, 10, dd));
