@@ -125,6 +125,43 @@ void SimLine::setTruncate(int chars, int afterFrames)
     m_truncateIn = afterFrames < 0 ? -1 : afterFrames;
 }
 
+std::optional<RecordFault> RecordFault::fromDescription(const QString &description, QString *error)
+{
+    const QStringList parts = description.split(QLatin1Char(':'));
+    const auto fail = [&](const QString &why) -> std::optional<RecordFault> {
+        if (error)
+            *error = QStringLiteral("record fault \"%1\": %2").arg(description, why);
+        return std::nullopt;
+    };
+    if (parts.size() < 3 || parts.size() > 4)
+        return fail(QStringLiteral("want cut|lost|garble:yyyy-MM-dd:SLOT[:every]"));
+    RecordFault f;
+    if (parts[0] == QLatin1String("cut"))
+        f.kind = Cut;
+    else if (parts[0] == QLatin1String("lost"))
+        f.kind = Lost;
+    else if (parts[0] == QLatin1String("garble"))
+        f.kind = NonDigit;
+    else
+        return fail(QStringLiteral("the fault is cut, lost or garble"));
+    f.date = QDate::fromString(parts[1], QStringLiteral("yyyy-MM-dd"));
+    if (!f.date.isValid())
+        return fail(QStringLiteral("the day is yyyy-MM-dd"));
+    bool ok = false;
+    f.slot = parts[2].toInt(&ok);
+    if (!ok || f.slot < 0 || f.slot > 47)
+        return fail(QStringLiteral("the slot is 0..47"));
+    if (parts.size() == 4 && parts[3] != QLatin1String("every"))
+        return fail(QStringLiteral("the last part can only be \"every\""));
+    f.everyTry = parts.size() == 4;
+    return f;
+}
+
+void SimLine::addRecordFault(const RecordFault &fault)
+{
+    m_recordFaults << ActiveFault{fault};
+}
+
 void SimLine::onReadable()
 {
     for (char c : m_pty.readAvailable()) {
@@ -227,7 +264,21 @@ void SimLine::pumpTransfer()
         }
         if (m_recordsUntilSilence > 0)
             --m_recordsUntilSilence;
-        sendFrame("M" + unitreply::recordPayload(t.unit.id, t.unit.kind, t.yy, t.mm, t.day, slot));
+        QByteArray record = "M" + unitreply::recordPayload(t.unit.id, t.unit.kind, t.yy, t.mm, t.day, slot);
+        bool lost = false;
+        for (ActiveFault &f : m_recordFaults) {
+            if (f.done || f.fault.date != date || f.fault.slot != slot)
+                continue;
+            f.done = !f.fault.everyTry;
+            if (f.fault.kind == RecordFault::Cut)
+                record.truncate(record.size() / 2);
+            else if (f.fault.kind == RecordFault::NonDigit)
+                record[3] = '#';
+            else
+                lost = true;
+        }
+        if (!lost)
+            sendFrame(record);
     }
     if (date == t.today && records > 0) {
         t.waitingForFinish = true; // the rest of today does not exist yet

@@ -17,6 +17,19 @@
 class LineWriter;
 class QSocketNotifier;
 
+// A record of one day and slot that the line damages: sent cut short, not sent at all, or
+// with a non-digit in a field; on the first transfer that carries it, or on every one.
+struct RecordFault {
+    enum Kind { Cut, Lost, NonDigit };
+    Kind kind = Cut;
+    QDate date; // the logged day
+    int slot = 0;
+    bool everyTry = false;
+
+    // "cut|lost|garble:yyyy-MM-dd:SLOT[:every]", e.g. "lost:2013-10-02:11:every".
+    static std::optional<RecordFault> fromDescription(const QString &description, QString *error = nullptr);
+};
+
 class SimLine : public QObject {
     Q_OBJECT
 public:
@@ -60,6 +73,9 @@ public:
     void setTruncate(int chars, int afterFrames = 0);
     // A few bytes of line noise (never STX or ETX) before every frame.
     void setNoise(bool on) { m_noise = on; }
+    // Damages one record of the logs the line sends (see RecordFault). Adds to the others.
+    void addRecordFault(const RecordFault &fault);
+    void clearRecordFaults() { m_recordFaults.clear(); }
 
     // Every request text received, in order (also those not answered).
     QList<QByteArray> requests() const { return m_requests; }
@@ -115,6 +131,11 @@ private:
     int m_dropEtxIn = -1;
     int m_truncateIn = -1, m_truncateTo = 0;
     bool m_noise = false;
+    struct ActiveFault {
+        RecordFault fault;
+        bool done = false; // a first-try-only fault that has struck
+    };
+    QList<ActiveFault> m_recordFaults;
     int m_framesSent = 0;
 
     QList<QByteArray> m_requests;

@@ -77,8 +77,14 @@ int main(int argc, char **argv)
                                           "N");
     const QCommandLineOption dropEtx("drop-etx", "Send frame K without its ETX.", "K");
     const QCommandLineOption truncate("truncate", "Cut the text of frame K to N characters.", "N:K");
+    const QCommandLineOption recordFault("record-fault",
+                                         "Damage the record of SLOT (0..47) of a logged day: sent cut "
+                                         "short, lost, or with a non-digit; on the first transfer "
+                                         "that carries it, or on every one with \":every\". "
+                                         "Repeatable.",
+                                         "cut|lost|garble:yyyy-MM-dd:SLOT[:every]");
     p.addOptions({baud, monitorMs, clockMs, latencyMs, unit, absent, select, clock, noise, silence,
-                  silenceAfter, dropEtx, truncate});
+                  silenceAfter, dropEtx, truncate, recordFault});
     p.process(app);
 
     const auto number = [&](const QCommandLineOption &o, int min, int *out) {
@@ -144,6 +150,14 @@ int main(int argc, char **argv)
         if (parts.size() != 2 || !okChars || !okFrame || chars < 0 || frame < 1)
             return fail(QStringLiteral("--truncate wants N:K"));
         line.setTruncate(chars, frame - 1);
+    }
+
+    for (const QString &description : p.values(recordFault)) {
+        QString error;
+        const auto fault = RecordFault::fromDescription(description, &error);
+        if (!fault)
+            return fail(error);
+        line.addRecordFault(*fault);
     }
 
     std::printf("%s\n", qPrintable(line.slavePath()));

@@ -11,11 +11,15 @@
 #include "link/SerialLink.h"
 
 #include <QDate>
+#include <QDateTime>
+#include <QMap>
+#include <utility>
 
 namespace {
 
 constexpr int WatchdogMs = 3000;
 constexpr int SlotsPerDay = 48;
+constexpr int MaxReRequests = 2; // a damaged day is asked for at most this many more times
 constexpr char STX = 0x02;
 constexpr char ETX = 0x03;
 
@@ -36,6 +40,11 @@ QString channelDigits(const QString &text)
     return out;
 }
 
+int dateKey(int year, int month, int day)
+{
+    return (year * 100 + month) * 100 + day;
+}
+
 } // namespace
 
 struct DownloadSession::Impl {
@@ -52,14 +61,29 @@ struct DownloadSession::Impl {
     QString groupDir;       // GroupDir at the start
     QString chNo;           // channel folder of the month being received
     bool dayStored = false; // the temporary day file has been copied into the store
+    QString unitId;         // SelectedUnitId at the start, for the damaged-day report
+
+    // Records carry no time of their own: a day is whole only with every record of its
+    // half hours (48 before the unit's today, the completed ones today), each in its layout.
+    int clockKey = 0, clockSlots = 0; // the unit's today and its completed half hours
+    bool dayBad = false;              // a record of the current day did not have its layout
+    QStringList monthLines;           // the record lines in the temporary month file
+    qsizetype dayStartLine = 0;       // of monthLines, those of the days before the current one
+    // After a re-request: the old stream may still be arriving, so replies count again from
+    // the header of this day on.
+    int awaitDay = 0;
+    QMap<int, int> reRequests; // per day: times asked for again
+    QList<DamagedDay> damaged;
 
     // What the unit will send again when LastRequest is resent: reception goes back to the
     // first day of that request, so a repeated day never lands behind the part already
     // received and a repeated month never shifts its days.
     struct RestartPoint {
         bool valid = false;
-        bool startsMonth = false;
+        bool startsMonth = false; // the month file goes back to its lines before that day
         int year = 0, month = 0, day = 0, daysLeft = 0, slotsLeft = 0, progress = 0;
+        qsizetype monthLines = 0;
+        int awaitDay = 0;
         QString downloadState, streamFlag;
         QString progressText; // the day or the half hours left at that point
     } restart;
@@ -130,6 +154,8 @@ struct DownloadSession::Impl {
         restart.progressText = progressText;
         restart.downloadState = c.DownloadState;
         restart.streamFlag = c.StreamFlag;
+        restart.monthLines = monthLines.size();
+        restart.awaitDay = awaitDay;
     }
     bool backToRestartPoint()
     {
@@ -142,11 +168,13 @@ struct DownloadSession::Impl {
         c.StopRequested = 0;
         c.DownloadState = restart.downloadState;
         c.StreamFlag = restart.streamFlag;
+        awaitDay = restart.awaitDay;
         setProgress(progressMaximum, restart.progress);
         showProgressText(restart.progressText);
         if (!restartDayFile())
             return false;
-        return !restart.startsMonth || !c.RangeDownload || restartMonthFile();
+        return !restart.startsMonth || !c.RangeDownload ||
+               restartMonthFile(monthLines.first(qMin(restart.monthLines, monthLines.size())));
     }
 
     // Temporary files and the store ------------------------------------------------------
@@ -154,19 +182,25 @@ struct DownloadSession::Impl {
     bool restartDayFile()
     {
         dayStored = false;
+        dayBad = false;
+        dayStartLine = monthLines.size();
         DriveMap::ensureDir(TempFolder());
         const QString header = two(c.CurYear) + '/' + two(c.CurMonth) + '/' + two(c.CurDay);
         if (dayFile.restart(TempDayFile()) && dayFile.appendLine(header))
             return true;
         return storeError(TempDayFile());
     }
-    bool restartMonthFile()
+    // keep: record lines of the month that stay (the days before a day asked for again).
+    bool restartMonthFile(const QStringList &keep = {})
     {
+        monthLines = keep;
+        dayStartLine = keep.size();
         DriveMap::ensureDir(TempFolder());
-        if (monthFile.restart(TempMonthFile()) &&
-            monthFile.appendLine(two(c.CurYear) + '/' + two(c.CurMonth)))
-            return true;
-        return storeError(TempMonthFile());
+        bool ok = monthFile.restart(TempMonthFile()) &&
+                  monthFile.appendLine(two(c.CurYear) + '/' + two(c.CurMonth));
+        for (qsizetype i = 0; ok && i < keep.size(); ++i)
+            ok = monthFile.appendLine(keep[i]);
+        return ok || storeError(TempMonthFile());
     }
     void closeTempFiles()
     {
@@ -224,6 +258,15 @@ struct DownloadSession::Impl {
         groupDir = s.GroupDir;
         chNo.clear();
         restart = {};
+        unitId = s.SelectedUnitId;
+        clockKey = dateKey(int(Val(s.UnitClock.yy)), int(Val(s.UnitClock.mm)), int(Val(s.UnitClock.dd)));
+        clockSlots = ClockSlot(s.UnitClock.hh, s.UnitClock.mi);
+        dayBad = false;
+        monthLines.clear();
+        dayStartLine = 0;
+        awaitDay = 0;
+        reRequests.clear();
+        damaged.clear();
         s.SlotLabels = MakeSlotLabels();
     }
     // Ends the download without a status text: no reply is taken any more.
@@ -231,6 +274,8 @@ struct DownloadSession::Impl {
     {
         active = false;
         restart.valid = false;
+        awaitDay = 0;
+        reportDamaged();
         enableTimer2(true);
         c.DayDownload = 0;
         c.RangeDownload = 0;
@@ -253,8 +298,9 @@ struct DownloadSession::Impl {
             // reply that cannot come, and the user learns why.
             closeTempFiles();
             endDownload();
-            emit q.failed({QStringLiteral("ダウンロード不良"),
-                           QStringLiteral("ﾀﾞｳﾝﾛｰﾄﾞ通信不良です") + '\n' + QStringLiteral("通信ポートが開いていません")});
+            emit q.failed(
+                {QStringLiteral("ダウンロード不良"), QStringLiteral("ﾀﾞｳﾝﾛｰﾄﾞ通信不良です") + '\n' +
+                                                         QStringLiteral("通信ポートが開いていません")});
             return;
         }
         sendRequest(request);
@@ -304,7 +350,7 @@ struct DownloadSession::Impl {
         if (clockInCurrentMonth() && c.ClockDay == c.CurDay)
             c.SlotsLeft = c.ClockSlot;
         emit q.startDateText(day.yy + QStringLiteral("年") + day.mm + QStringLiteral("月") + day.dd +
-                              QStringLiteral("日"));
+                             QStringLiteral("日"));
         if (!kindFolder.isEmpty() && !EnsureYearFolders(groupDir, kindFolder, c.CurYear, 0)) {
             storeError(YearFolder(groupDir, kindFolder, c.CurYear) + QStringLiteral("\\DAY"));
             return;
@@ -350,6 +396,14 @@ struct DownloadSession::Impl {
 
     void header(const QByteArray &reply)
     {
+        if (awaitDay) {
+            if (int(Val(Mid(reply, 5, 2))) != awaitDay)
+                return; // the stream before the re-request
+            awaitDay = 0;
+            c.HeaderDay = QString::fromLatin1(Mid(reply, 5, 2));
+            armWatchdog();
+            return;
+        }
         if (c.DownloadState.isEmpty()) {
             firstHeader(reply);
             return;
@@ -369,8 +423,8 @@ struct DownloadSession::Impl {
         c.StreamFlag = QString::fromLatin1(Mid(reply, 4, 1));
         const bool spray = kind == QLatin1String("WJ");
         chNo = spray ? channelDigits(s.SprayNo) : c.LogChNo;
-        emit q.channelText(
-                spray ? QStringLiteral("水噴射番号: ") + s.SprayNo : QStringLiteral("CH番号: ") + c.LogChNo);
+        emit q.channelText(spray ? QStringLiteral("水噴射番号: ") + s.SprayNo
+                                 : QStringLiteral("CH番号: ") + c.LogChNo);
         if (!EnsureChannelFolders(groupDir, kindFolder, c.CurYear, c.CurMonth, chNo)) {
             storeError(YearFolder(groupDir, kindFolder, c.CurYear) + QStringLiteral("\\DAY\\CH") + chNo);
             return;
@@ -388,7 +442,7 @@ struct DownloadSession::Impl {
     {
         c.HeaderDay = QString::fromLatin1(Mid(reply, 5, 2));
         stopWatchdog();
-        if (!storeDay())
+        if (askAgainIfDamaged(true) || !storeDay())
             return;
         c.DaysLeft -= 1;
         c.CurDay += 1;
@@ -422,17 +476,23 @@ struct DownloadSession::Impl {
 
     void record(const QByteArray &reply)
     {
-        if (c.StopRequested == 1 || c.DownloadState == QLatin1String("Q") || c.SlotIndex >= SlotsPerDay)
+        if (awaitDay || c.StopRequested == 1 || c.DownloadState == QLatin1String("Q") ||
+            c.SlotIndex >= SlotsPerDay)
             return;
         enableTimer2(false);
         const QString line = RecordLine(reply, kind, c.CurDay, Mid(s.SlotLabels, 6 * c.SlotIndex + 1, 5));
+        if (!RecordHasLayout(reply, kind))
+            dayBad = true;
         if (!dayFile.appendLine(line)) {
             storeError(TempDayFile());
             return;
         }
-        if (c.StreamFlag == QLatin1String("D") && c.RangeDownload == 1 && !monthFile.appendLine(line)) {
-            storeError(TempMonthFile());
-            return;
+        if (c.StreamFlag == QLatin1String("D") && c.RangeDownload == 1) {
+            monthLines << line;
+            if (!monthFile.appendLine(line)) {
+                storeError(TempMonthFile());
+                return;
+            }
         }
         c.SlotIndex += 1;
         if (c.DayDownload == 1) {
@@ -450,15 +510,16 @@ struct DownloadSession::Impl {
     void endOfDay()
     {
         // Nothing of the month has come yet: the channel is unknown and nothing can be stored.
-        // The watchdog asks again.
-        if (c.DownloadState.isEmpty())
+        // The watchdog asks again. While a re-requested day is awaited, an end is the old
+        // stream's.
+        if (c.DownloadState.isEmpty() || awaitDay)
             return;
         stopWatchdog();
         if (c.StreamFlag == QLatin1String("D")) {
             monthEnd(false);
             return;
         }
-        if (!storeDay())
+        if (askAgainIfDamaged(false) || !storeDay())
             return;
         c.DaysLeft -= 1;
         if (c.DaysLeft > 0)
@@ -493,6 +554,8 @@ struct DownloadSession::Impl {
     // temporary day file is the day after the range and holds only its header.
     void monthEnd(bool pastEndDay)
     {
+        if (!pastEndDay && !dayStored && askAgainIfDamaged(false))
+            return;
         if (c.DayDownload == 1) {
             if (dayStored || storeDay())
                 finish();
@@ -532,6 +595,81 @@ struct DownloadSession::Impl {
         armWatchdog();
         enableTimer2(false);
         markRestartPoint(true);
+    }
+
+    // Damaged days -------------------------------------------------------------------------
+
+    int expectedRecords() const
+    {
+        const int day = dateKey(c.CurYear, c.CurMonth, c.CurDay);
+        return day < clockKey ? SlotsPerDay : day == clockKey ? clockSlots : 0;
+    }
+    // A day without any record is one the unit has not logged (a new or cleared unit):
+    // asking again would bring the same.
+    bool dayDamaged() const
+    {
+        return !kindFolder.isEmpty() && (dayBad || (c.SlotIndex > 0 && c.SlotIndex < expectedRecords()));
+    }
+
+    // At the end of CurDay (its "O", the next day's header in a stream, the month end): a
+    // damaged day is asked for again from that day, as a resend of the watchdog restarts
+    // reception, and nothing of it is stored. True when it was. streamRunning: the unit
+    // is still streaming the days after it and is stopped first.
+    bool askAgainIfDamaged(bool streamRunning)
+    {
+        if (!dayDamaged())
+            return false;
+        int &tries = reRequests[dateKey(c.CurYear, c.CurMonth, c.CurDay)];
+        if (tries >= MaxReRequests) {
+            // Kept as it came, so nothing the unit sent is lost, and named at the end.
+            const DamagedDay day{unitId, c.CurYear, c.CurMonth, c.CurDay};
+            if (!damaged.contains(day))
+                damaged << day;
+            return false;
+        }
+        ++tries;
+        const bool streamed = c.RangeDownload == 1 && c.StreamFlag == QLatin1String("D");
+        if (streamRunning)
+            sendFinish();
+        c.SlotIndex = 0;
+        c.StopRequested = 0;
+        c.RetryCount = 0;
+        if (c.DayDownload == 1) {
+            c.SlotsLeft = dateKey(c.CurYear, c.CurMonth, c.CurDay) == clockKey ? clockSlots : SlotsPerDay;
+            setProgress(49, 1);
+            showProgressText(QStringLiteral("残 ： ") + QString::number(c.SlotsLeft));
+        } else {
+            showProgressText(dateLabel(QString::number(c.CurDay)));
+        }
+        if (streamed && !restartMonthFile(monthLines.first(dayStartLine)))
+            return true;
+        if (!restartDayFile())
+            return true;
+        awaitDay = c.CurDay;
+        sendRequest(streamed ? MonthRequest(kind, c.CurYear, c.CurMonth, c.CurDay)
+                             : DayRequest(kind, c.CurYear, c.CurMonth, c.CurDay));
+        armWatchdog();
+        markRestartPoint(streamed);
+        return true;
+    }
+
+    // Appended to the log beside the temporary files, then reported once.
+    void reportDamaged()
+    {
+        if (damaged.isEmpty())
+            return;
+        const QList<DamagedDay> days = std::exchange(damaged, {});
+        const QString stamp = QDateTime::currentDateTime().toString(QStringLiteral("yyyy/MM/dd hh:mm"));
+        bool ok = true;
+        QStringList lines = DriveMap::fileExists(DamagedDaysFile())
+                                ? TextFile::readLines(DamagedDaysFile(), &ok)
+                                : QStringList{};
+        for (const DamagedDay &day : days)
+            lines << stamp + QStringLiteral("  ") + day.text();
+        DriveMap::ensureDir(TempFolder());
+        if (ok)
+            TextFile::writeLines(DamagedDaysFile(), lines); // the message below is what counts
+        emit q.damagedDays(days);
     }
 
     // Moves to the month after CurMonth when the range end lies beyond it. An end before
@@ -619,6 +757,20 @@ DownloadQuestion DownloadSession::dayQuestion()
 DownloadQuestion DownloadSession::monthQuestion()
 {
     return {QStringLiteral("月間ﾃﾞｰﾀをﾀﾞｳﾝﾛｰﾄﾞします"), QStringLiteral("デマンド データのダウンロード")};
+}
+
+QString DamagedDay::text() const
+{
+    return QStringLiteral("子機 ") + unitId + QStringLiteral("  ") + two(year) + QStringLiteral("年") +
+           two(month) + QStringLiteral("月") + two(day) + QStringLiteral("日");
+}
+
+DownloadFailure DownloadSession::damagedDaysMessage(const QList<DamagedDay> &days)
+{
+    QStringList lines{QStringLiteral("次の日のデータは不完全です")};
+    for (const DamagedDay &day : days)
+        lines << day.text();
+    return {QStringLiteral("ダウンロード不良"), lines.join('\n')};
 }
 
 void DownloadSession::startDay()

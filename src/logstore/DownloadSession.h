@@ -3,6 +3,7 @@
 // "O") and the watchdog (Timer1) that resends a request the unit did not answer. A QtCore
 // object: it keeps all its state itself, reports through signals and asks nothing, so it
 // runs the same behind the main window and without any window.
+#include <QList>
 #include <QObject>
 #include <QTimer>
 
@@ -24,6 +25,15 @@ struct DownloadFailure {
     bool okCancel = false; // the system's silent-unit message offers Cancel too (unused)
 };
 
+// A day that was still damaged after it had been asked for again: kept as it came, and
+// named to the user at the end of the download.
+struct DamagedDay {
+    QString unitId; // SelectedUnitId at the start
+    int year = 0, month = 0, day = 0;
+    bool operator==(const DamagedDay &) const = default;
+    QString text() const; // "子機 01  13年10月02日"
+};
+
 // One download at a time, kept in AppState::Download. The unit kind, GroupDir and the
 // channel folder are fixed when a download starts (the channel at its first header of each
 // month), so changing the kind or the group in the middle cannot split a download.
@@ -38,6 +48,8 @@ public:
 
     static DownloadQuestion dayQuestion();
     static DownloadQuestion monthQuestion();
+    // What the user is told of days that stayed damaged.
+    static DownloadFailure damagedDaysMessage(const QList<DamagedDay> &days);
 
     // Fetches PickedDate (toolbar button 4, once the user has agreed).
     void startDay();
@@ -59,16 +71,19 @@ public:
     bool isRunning() const;
 
 signals:
-    void statusText(const QString &text);      // Label19
-    void progressText(const QString &text);    // Label21
-    void channelText(const QString &text);     // Label9
-    void startDateText(const QString &text);   // Label1
+    void statusText(const QString &text);         // Label19
+    void progressText(const QString &text);       // Label21
+    void channelText(const QString &text);        // Label9
+    void startDateText(const QString &text);      // Label1
     void progressChanged(int value, int maximum); // ProgressBar1
     // The no-reply watchdog (Timer2) is to stop while the unit streams, and to run again.
     void noReplyWatchdogPaused(bool paused);
     // The channel names of the group are to be reloaded (a first header came in).
     void channelNamesNeeded();
     void failed(const DownloadFailure &failure);
+    // At the end of a download (finished or not): days stored although a record was
+    // damaged or missing on every try. Also appended to DamagedDaysFile().
+    void damagedDays(const QList<DamagedDay> &days);
     void finished();
 
 private:

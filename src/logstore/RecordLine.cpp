@@ -85,3 +85,9 @@ QString RecordLine(const QByteArray &reply, const QString &kind, int day, const 
     }
     return prefix + f1 + Tab + f2 + Tab + f3 + Tab + f4;
 }
+
+bool RecordHasLayout(const QByteArray &reply, const QString &kind)
+{
+    const qsizetype length = kind == QLatin1String("D") ? 6 : 17;
+    return reply.size() == length && reply.startsWith('M') && wellFormed(reply, kind);
+}

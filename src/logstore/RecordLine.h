@@ -9,3 +9,7 @@
 // decimal digits (noise, a truncated frame) keeps its slot with every field zero, so the
 // lines after it stay at their half hours. Empty for a kind that stores no log ("G").
 QString RecordLine(const QByteArray &reply, const QString &kind, int day, const QString &slotLabel);
+
+// The reply has its kind's layout: "M" and 16 characters (kind D: 5), digits wherever the
+// kind reads a field. A record without it tells of a damaged line, whatever RecordLine keeps.
+bool RecordHasLayout(const QByteArray &reply, const QString &kind);

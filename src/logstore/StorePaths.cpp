@@ -1,7 +1,7 @@
 #include "StorePaths.h"
 
-#include "common/DriveMap.h"
 #include "common/AppState.h"
+#include "common/DriveMap.h"
 #include "common/Vb.h"
 
 #include <QDate>
@@ -58,6 +58,10 @@ QString TempDayFile()
 QString TempMonthFile()
 {
     return TempFolder() + QStringLiteral("\\KOKI_MON.TXT");
+}
+QString DamagedDaysFile()
+{
+    return TempFolder() + QStringLiteral("\\DAMAGED.TXT");
 }
 
 bool EnsureYearFolders(const QString &groupDir, const QString &kindFolder, int year, int month)

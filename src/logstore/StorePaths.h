@@ -19,6 +19,9 @@ QString MonthLogFile(const QString &groupDir, const QString &kindFolder, int yea
 QString TempFolder();    // C:\ZRLOG\TEMP
 QString TempDayFile();   // C:\ZRLOG\TEMP\KOKI_DAY.TXT: the day being received
 QString TempMonthFile(); // C:\ZRLOG\TEMP\KOKI_MON.TXT: the month being received
+// C:\ZRLOG\TEMP\DAMAGED.TXT: days a download could not get whole, one line each, appended
+// at the end of every download that had any.
+QString DamagedDaysFile();
 
 // The year folder with its "\DAY" folder and, for month > 0, its "\Mmm" folder; every
 // missing level is created. False when a folder cannot be made.

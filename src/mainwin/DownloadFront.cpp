@@ -11,8 +11,9 @@ namespace {
 
 bool agreed(const DownloadQuestion &q, QWidget *parent)
 {
-    return Prompt::ask({q.text, q.title, Prompt::Buttons::OkCancel, Prompt::Icon::Warning, Prompt::Answer::Cancel},
-                       parent) == Prompt::Answer::Ok;
+    return Prompt::ask(
+               {q.text, q.title, Prompt::Buttons::OkCancel, Prompt::Icon::Warning, Prompt::Answer::Cancel},
+               parent) == Prompt::Answer::Ok;
 }
 
 void connectText(DownloadSession &session, void (DownloadSession::*signal)(const QString &), QLabel *label)
@@ -49,6 +50,9 @@ DownloadFront::DownloadFront(DownloadSession &session, const DownloadControls &c
             reloadChannelNames();
     });
     connect(&session, &DownloadSession::failed, this, &DownloadFront::showFailure);
+    connect(&session, &DownloadSession::damagedDays, this, [this](const QList<DamagedDay> &days) {
+        showFailure(DownloadSession::damagedDaysMessage(days));
+    });
 }
 
 void DownloadFront::startDay()

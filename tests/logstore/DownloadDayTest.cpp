@@ -1,6 +1,7 @@
 // The day download against a unit played by the test on a pseudo-terminal: every request
 // frame is read back byte for byte and every stored file compared whole.
 #include "DownloadRig.h"
+#include "common/TextFile.h"
 #include "testmain.h"
 
 #include <QTest>
@@ -38,6 +39,7 @@ private slots:
     void lostEtxMergesTwoFrames();
     void recordsBeyond48AreDropped();
     void malformedRecordKeepsItsSlot();
+    void damagedLogIsAppendedPerDownload();
     void repliesWithoutADownloadAreIgnored();
     void newDownloadReplacesTheRunningOne();
 };
@@ -332,12 +334,48 @@ void DownloadDayTest::malformedRecordKeepsItsSlot()
     QList<QByteArray> day = dayReplies(48);
     day[2] = "M00#2000509020898"; // line noise inside a field
     day[3] = "M0013";             // cut short
+    // The same damage on every try: the day is asked for twice more, then kept as it came.
+    for (int again = 1; again <= 2; ++again) {
+        unit.reply(QList<QByteArray>{"Y05N05"} + day + QList<QByteArray>{"O"});
+        QCOMPARE(unit.nextFrame(), QByteArray("RM0105BB13ID"));
+        QCOMPARE(rig.file(TempDay), QByteArray("13/01/05\r\n"));
+        QCOMPARE(rig.Label21.text(), QStringLiteral("残 ： 48"));
+        QVERIFY(!rig.exists(DayFile));
+    }
     unit.reply(QList<QByteArray>{"Y05N05"} + day + QList<QByteArray>{"O"});
 
     QList<QByteArray> lines = expectedDay(13, 1, 5).split('\n');
     lines[3] = "05\t01:00\t0000\t0000\t0000\t0000\r";
     lines[4] = "05\t01:30\t0000\t0000\t0000\t0000\r";
     QCOMPARE(rig.file(DayFile), lines.join('\n'));
+    QCOMPARE(rig.Label19.text(), QStringLiteral("ﾀﾞｳﾝﾛｰﾄﾞ終了"));
+    QCOMPARE(rig.messages().last(),
+             QStringLiteral("ダウンロード不良|次の日のデータは不完全です\n子機 01  13年01月05日"));
+    QVERIFY(unit.framesWithin(20).isEmpty());
+}
+
+void DownloadDayTest::damagedLogIsAppendedPerDownload()
+{
+    DownloadRig rig;
+    ManualUnit unit(rig);
+    QVERIFY(rig.openPort(unit.slavePath()));
+    const QString log = QStringLiteral("C:\\ZRLOG\\TEMP\\DAMAGED.TXT");
+    for (const QByteArray id : {"03", "07"}) {
+        rig.state.SelectedUnitId = QString::fromLatin1(id);
+        pickDay(rig);
+        rig.front->startDay();
+        for (int tries = 0; tries < 3; ++tries) {
+            QCOMPARE(unit.nextFrame(), QByteArray("RM0105BB13ID"));
+            unit.reply(QList<QByteArray>{"Y05N05"} + dayReplies(47) + QList<QByteArray>{"O"});
+        }
+        QVERIFY(!rig.session.isRunning());
+    }
+    QCOMPARE(rig.file(DayFile), expectedDay(13, 1, 5, 47));
+    const QStringList lines = TextFile::readLines(log);
+    QCOMPARE(lines.size(), 2);
+    QVERIFY(lines[0].endsWith(QStringLiteral("  子機 03  13年01月05日")));
+    QVERIFY(lines[1].endsWith(QStringLiteral("  子機 07  13年01月05日")));
+    QVERIFY(rig.file(log).endsWith("\r\n"));
 }
 
 void DownloadDayTest::repliesWithoutADownloadAreIgnored()

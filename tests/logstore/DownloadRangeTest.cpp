@@ -34,6 +34,7 @@ private slots:
     void rangeOfMoreThanAYear();
     void portVanishesMidMonth();
     void silentMidMonthRestartsTheMonth();
+    void damagedStreamDayIsAskedForAgain();
     void unwritableStore_data();
     void unwritableStore();
     void storeFailsMidRangeKeepsEarlierMonths();
@@ -296,6 +297,38 @@ void DownloadRangeTest::silentMidMonthRestartsTheMonth()
     for (int dd = 29; dd <= 31; ++dd)
         QCOMPARE(rig.file(dayFileA(13, 1, dd)), expectedDay(13, 1, dd));
     QCOMPARE(rig.file(monthFileA(13, 1)), expectedMonth(13, 1, {29, 30, 31}));
+}
+
+void DownloadRangeTest::damagedStreamDayIsAskedForAgain()
+{
+    DownloadRig rig;
+    ManualUnit unit(rig);
+    QVERIFY(rig.openPort(unit.slavePath()));
+    rig.state.StartDate = {"13", "01", "29"};
+    rig.state.EndDate = {"13", "01", "31"};
+    rig.front->startMonth();
+    QCOMPARE(unit.nextFrame(), QByteArray("RM0129AA13ID"));
+    Replies lost = dayReplies(48);
+    lost.removeAt(17);
+    unit.reply(day("Y05D29", false) + Replies{"Y05D30"} + lost + Replies{"Y05D31"});
+
+    // The 30th lacks a record: the stream is stopped and asked for from the 30th.
+    QCOMPARE(unit.nextFrame(), QByteArray("FNID"));
+    QCOMPARE(unit.nextFrame(), QByteArray("RM0130AA13ID"));
+    QCOMPARE(rig.file(TempMonth), expectedMonth(13, 1, {29}));
+    QCOMPARE(rig.Label21.text(), QStringLiteral("13年1月30日"));
+    QVERIFY(!rig.exists(dayFileA(13, 1, 30)));
+    // What the old stream still had on the way, and its end, are not taken for the new one.
+    unit.reply(dayReplies(5) + Replies{"Y05D01"} + dayReplies(3) + Replies{"O"});
+    QVERIFY(rig.session.isRunning());
+    QVERIFY(rig.Timer1.isActive());
+    unit.reply(day("Y05D30", false) + day("Y05D31", true));
+    QVERIFY(unit.framesWithin(20).isEmpty());
+    QCOMPARE(rig.Label19.text(), QStringLiteral("ﾀﾞｳﾝﾛｰﾄﾞ終了"));
+    for (int dd = 29; dd <= 31; ++dd)
+        QCOMPARE(rig.file(dayFileA(13, 1, dd)), expectedDay(13, 1, dd));
+    QCOMPARE(rig.file(monthFileA(13, 1)), expectedMonth(13, 1, {29, 30, 31}));
+    QCOMPARE(rig.script.asked.size(), 1);
 }
 
 void DownloadRangeTest::unwritableStore_data()

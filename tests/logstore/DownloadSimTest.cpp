@@ -1,6 +1,7 @@
 // Whole downloads against the simulated unit line: every stored file must hold exactly
 // what the unit sent, under the field rules of its kind.
 #include "DownloadRig.h"
+#include "common/TextFile.h"
 #include "common/Vb.h"
 #include "logstore/RecordLine.h"
 #include "logstore/StorePaths.h"
@@ -130,6 +131,11 @@ private slots:
     void portVanishesMidMonth();
     void everyKindStoresWhatTheUnitSent_data();
     void everyKindStoresWhatTheUnitSent();
+    void damagedDaysAreAskedForAgain_data();
+    void damagedDaysAreAskedForAgain();
+    void resendAfterAReRequestKeepsEarlierDaysOnce();
+    void dayDamagedOnEveryTryIsKeptAndNamed_data();
+    void dayDamagedOnEveryTryIsKeptAndNamed();
 };
 
 void DownloadSimTest::rangeOverTheYearEnd_data()
@@ -208,19 +214,22 @@ void DownloadSimTest::lineFaults_data()
 {
     QTest::addColumn<QString>("fault");
     QTest::addColumn<int>("afterFrames");
-    QTest::addColumn<int>("zeroSlot"); // the slot of 20 Nov a cut record leaves zero, or -1
-    QTest::newRow("noise") << "noise" << 0 << -1;
-    QTest::newRow("header merges with a record") << "etx" << 0 << -1;
-    QTest::newRow("two records merge") << "etx" << 10 << -1;
-    QTest::newRow("record merges with the next day") << "etx" << 48 << -1;
-    QTest::newRow("record cut short") << "truncate" << 5 << 4;
+    QTest::addColumn<QList<QByteArray>>("requests");
+    const QList<QByteArray> once{"RM1120AC12ID"};
+    QTest::newRow("noise") << "noise" << 0 << once;
+    QTest::newRow("header merges with a record") << "etx" << 0 << once;
+    QTest::newRow("two records merge") << "etx" << 10 << once;
+    QTest::newRow("record merges with the next day") << "etx" << 48 << once;
+    // The damaged first day is asked for again, the stream being stopped first.
+    QTest::newRow("record cut short")
+        << "truncate" << 5 << QList<QByteArray>{"RM1120AC12ID", "FNID", "RM1120AC12ID"};
 }
 
 void DownloadSimTest::lineFaults()
 {
     QFETCH(QString, fault);
     QFETCH(int, afterFrames);
-    QFETCH(int, zeroSlot);
+    QFETCH(QList<QByteArray>, requests);
     SimRig r(true, June13);
     QVERIFY(r.open());
     if (fault == QLatin1String("noise"))
@@ -231,18 +240,12 @@ void DownloadSimTest::lineFaults()
         r.sim.setTruncate(9, afterFrames);
     r.range({"12", "11", "20"}, {"12", "11", "30"});
     QVERIFY(r.runToEnd());
-    QCOMPARE(r.sim.requests(), (QList<QByteArray>{"RM1120AC12ID"}));
-
-    QStringList first = simLines("A", 12, 11, 20);
-    if (zeroSlot >= 0)
-        first[zeroSlot] = "20\t02:00\t0000\t0000\t0000\t0000";
-    QCOMPARE(r.rig.file(dayFileA(12, 11, 20)), crlfLines(QStringList{"12/11/20"} + first));
-    QStringList month = first;
-    for (int dd = 21; dd <= 30; ++dd) {
-        QCOMPARE(r.rig.file(dayFileA(12, 11, dd)), simDay("A", 12, 11, dd));
-        month += simLines("A", 12, 11, dd);
-    }
-    QCOMPARE(r.rig.file(monthFileA(12, 11)), crlfLines(QStringList{"12/11"} + month));
+    QCOMPARE(r.sim.requests(), requests);
+    QList<QDate> days;
+    for (int dd = 20; dd <= 30; ++dd)
+        days << QDate(2012, 11, dd);
+    compareRange(r, days, true);
+    QCOMPARE(r.rig.script.asked.size(), 1);
 }
 
 void DownloadSimTest::unitFallsSilentMidMonth_data()
@@ -326,6 +329,129 @@ void DownloadSimTest::everyKindStoresWhatTheUnitSent()
     QCOMPARE(r.rig.file(DayLogFile(group, folder, 13, 3, 1, "05")), simDay(kind, 13, 3, 1));
     QCOMPARE(r.rig.file(MonthLogFile(group, folder, 13, 3, "05")),
              crlfLines(QStringList{"13/03"} + simLines(kind, 13, 3, 1)));
+}
+
+namespace {
+
+const QDateTime November13(QDate(2013, 11, 15), QTime(12, 0));
+
+QList<QDate> october1to5()
+{
+    QList<QDate> days;
+    for (int dd = 1; dd <= 5; ++dd)
+        days << QDate(2013, 10, dd);
+    return days;
+}
+
+QByteArray dayRequest(int dd)
+{
+    return "RM10" + two(dd).toLatin1() + "BB13ID";
+}
+
+} // namespace
+
+void DownloadSimTest::damagedDaysAreAskedForAgain_data()
+{
+    QTest::addColumn<bool>("streaming");
+    QTest::addColumn<QList<QByteArray>>("requests");
+    // The stream is stopped and asked for again from the damaged day; the last "FNID"
+    // ends the range after the 5th as on a clean line.
+    QTest::newRow("streamed") << true << QList<QByteArray>{"RM1001AA13ID", "FNID",         "RM1002AA13ID",
+                                                           "FNID",         "RM1004AA13ID", "FNID"};
+    QTest::newRow("day by day") << false << QList<QByteArray>{"RM1001AA13ID", dayRequest(2), dayRequest(2),
+                                                              dayRequest(3),  dayRequest(4), dayRequest(4),
+                                                              dayRequest(5)};
+}
+
+void DownloadSimTest::damagedDaysAreAskedForAgain()
+{
+    QFETCH(bool, streaming);
+    QFETCH(QList<QByteArray>, requests);
+    SimRig r(streaming, November13);
+    QVERIFY(r.open());
+    // Paced, a stream gets no further than the day on the wire before it is stopped, so the
+    // fault of the 4th strikes the stream asked for again, not one already dropped.
+    r.sim.setBaud(38400);
+    r.sim.addRecordFault({RecordFault::Cut, QDate(2013, 10, 2), 11});
+    r.sim.addRecordFault({RecordFault::Lost, QDate(2013, 10, 4), 20});
+    r.range({"13", "10", "01"}, {"13", "10", "05"});
+    QVERIFY(r.runToEnd());
+    QCOMPARE(r.sim.requests(), requests);
+    compareRange(r, october1to5(), streaming);
+    QCOMPARE(r.rig.script.asked.size(), 1); // the start question only
+    QVERIFY(!r.rig.exists(DamagedDaysFile()));
+}
+
+// The watchdog's resend after a re-request starts again at the re-requested day: the days
+// before it stay in the month file once.
+void DownloadSimTest::resendAfterAReRequestKeepsEarlierDaysOnce()
+{
+    SimRig r(true, November13);
+    QVERIFY(r.open());
+    r.sim.addRecordFault({RecordFault::NonDigit, QDate(2013, 10, 3), 5});
+    int asked = 0;
+    QObject::connect(&r.sim, &SimLine::requestReceived, &r.sim, [&](const QByteArray &text) {
+        if (text == "RM1003AA13ID" && ++asked == 1)
+            r.sim.setSilenceAfterRecords(60); // all of the 3rd and some of the 4th
+    });
+    r.range({"13", "10", "01"}, {"13", "10", "05"});
+    QTRY_VERIFY(asked == 1 && !r.sim.transferActive());
+    r.rig.session.watchdogExpired();
+    QVERIFY(r.runToEnd());
+    QCOMPARE(r.sim.requests(),
+             (QList<QByteArray>{"RM1001AA13ID", "FNID", "RM1003AA13ID", "RM1003AA13ID", "FNID"}));
+    compareRange(r, october1to5(), true);
+}
+
+void DownloadSimTest::dayDamagedOnEveryTryIsKeptAndNamed_data()
+{
+    QTest::addColumn<bool>("streaming");
+    QTest::addColumn<int>("fault");
+    QTest::addColumn<QStringList>("day2"); // the record lines kept of 2 October
+    QStringList cut = simLines("A", 13, 10, 2);
+    cut[11] = "02\t05:30\t0000\t0000\t0000\t0000";
+    QStringList lost = simLines("A", 13, 10, 2);
+    lost.removeAt(20);
+    for (int k = 20; k < 47; ++k)
+        lost[k].replace(3, 5, Mid(MakeSlotLabels(), 6 * k + 1, 5)); // each a half hour early
+    QTest::newRow("streamed, cut short") << true << int(RecordFault::Cut) << cut;
+    QTest::newRow("streamed, lost") << true << int(RecordFault::Lost) << lost;
+    QTest::newRow("day by day, non-digit") << false << int(RecordFault::NonDigit) << cut;
+    QTest::newRow("day by day, lost") << false << int(RecordFault::Lost) << lost;
+}
+
+void DownloadSimTest::dayDamagedOnEveryTryIsKeptAndNamed()
+{
+    QFETCH(bool, streaming);
+    QFETCH(int, fault);
+    QFETCH(QStringList, day2);
+    SimRig r(streaming, November13);
+    QVERIFY(r.open());
+    const int slot = fault == RecordFault::Lost ? 20 : 11;
+    r.sim.addRecordFault({RecordFault::Kind(fault), QDate(2013, 10, 2), slot, true});
+    r.range({"13", "10", "01"}, {"13", "10", "05"});
+    QVERIFY(r.runToEnd());
+
+    // Day by day the 2nd had its own request before the two more.
+    const QByteArray again = streaming ? "RM1002AA13ID" : dayRequest(2);
+    QCOMPARE(r.sim.requests().count(again), streaming ? 2 : 3);
+    QCOMPARE(r.rig.file(dayFileA(13, 10, 2)), crlfLines(QStringList{"13/10/02"} + day2));
+    for (int dd : {1, 3, 4, 5})
+        QCOMPARE(r.rig.file(dayFileA(13, 10, dd)), simDay("A", 13, 10, dd));
+    QStringList month;
+    if (streaming)
+        month = simLines("A", 13, 10, 1) + day2 + simLines("A", 13, 10, 3) + simLines("A", 13, 10, 4) +
+                simLines("A", 13, 10, 5);
+    QCOMPARE(r.rig.file(monthFileA(13, 10)), crlfLines(QStringList{"13/10"} + month));
+
+    QCOMPARE(r.rig.messages().size(), 2);
+    QCOMPARE(r.rig.messages().last(),
+             QStringLiteral("ダウンロード不良|次の日のデータは不完全です\n子機 01  13年10月02日"));
+    const QStringList log = TextFile::readLines(DamagedDaysFile());
+    QCOMPARE(log.size(), 1);
+    QVERIFY2(log[0].endsWith(QStringLiteral("  子機 01  13年10月02日")), qPrintable(log[0]));
+    QVERIFY(
+        r.rig.file(DamagedDaysFile()).endsWith(TextFile::encode(QStringLiteral("13年10月02日")) + "\r\n"));
 }
 
 UNITDESK_TEST(DownloadSimTest)
