@@ -296,11 +296,16 @@ int Grid::colWidthTwips(int col) const
 
 int Grid::fullWidth() const
 {
+    // From the widths asked for: a header not yet laid out does not know its own width.
     int width = 2 * frameWidth() + verticalScrollBar()->sizeHint().width();
-    if (verticalHeader()->isVisible())
-        width += verticalHeader()->width();
-    for (int c = 0; c < m_model->columnCount(); ++c)
-        width += columnWidth(c);
+    const int fc = m_model->fixedCols();
+    for (int c = 0; c < cols(); ++c) {
+        const int twips = colWidthTwips(c);
+        if (c < fc)
+            width += twips >= 0 ? twipsToPixels(twips) : verticalHeader()->sizeHint().width();
+        else
+            width += twips >= 0 ? twipsToPixels(twips) : horizontalHeader()->defaultSectionSize();
+    }
     return width;
 }
 

@@ -49,6 +49,7 @@ LogViewDialog::LogViewDialog(View view, AppState &state, QWidget *parent)
     outer->addWidget(MSFlexGrid1, 1);
 
     buildGrid();
+    resize(sizeHint());
 }
 
 void LogViewDialog::buildGrid()
