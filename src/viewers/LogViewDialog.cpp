@@ -1,5 +1,7 @@
 #include "LogViewDialog.h"
 
+#include "DayChart.h"
+#include "LogExport.h"
 #include "LogFiles.h"
 #include "common/AppState.h"
 #include "common/TextFile.h"
@@ -32,6 +34,14 @@ LogViewDialog::LogViewDialog(View view, AppState &state, QWidget *parent)
     Command1 = new QPushButton(QStringLiteral("保存"), this);
     Command1->setObjectName(QStringLiteral("Command1"));
     connect(Command1, &QPushButton::clicked, this, &LogViewDialog::save);
+    cmdCsv = new QPushButton(QStringLiteral("CSV出力"), this);
+    cmdCsv->setObjectName(QStringLiteral("cmdCsv"));
+    connect(cmdCsv, &QPushButton::clicked, this, &LogViewDialog::exportCsv);
+    if (daily) {
+        cmdChart = new QPushButton(QStringLiteral("グラフ"), this);
+        cmdChart->setObjectName(QStringLiteral("cmdChart"));
+        connect(cmdChart, &QPushButton::clicked, this, &LogViewDialog::showChart);
+    }
 
     QFont labelFont = Label2->font();
     labelFont.setPointSizeF(labelFont.pointSizeF() * 1.2);
@@ -43,6 +53,9 @@ LogViewDialog::LogViewDialog(View view, AppState &state, QWidget *parent)
     top->addSpacing(24);
     top->addWidget(Label3);
     top->addStretch(1);
+    if (cmdChart)
+        top->addWidget(cmdChart);
+    top->addWidget(cmdCsv);
     top->addWidget(Command1);
     auto *outer = new QVBoxLayout(this);
     outer->addLayout(top);
@@ -139,6 +152,54 @@ bool LogViewDialog::Get_DmndData()
 void LogViewDialog::save()
 {
     LogFiles::saveCopy(m_state, this);
+}
+
+bool LogViewDialog::exportCsv()
+{
+    Prompt::FileDialog dialog;
+    dialog.mode = Prompt::FileDialog::Save;
+    dialog.title = QStringLiteral("CSVファイルに出力");
+    dialog.initialDir = QStringLiteral("C:\\AMPDAT");
+    dialog.filter = QStringLiteral("CSVﾌｧｲﾙ(*.csv)");
+    dialog.fileName = dialog.initialDir + QLatin1Char('\\') + LogExport::csvFileName(m_state.OpenedLogFile);
+    const QString path = Prompt::chooseFile(dialog, this);
+    if (path.isEmpty())
+        return false;
+    QList<QStringList> rows;
+    for (int r = 0; r < MSFlexGrid1->rows(); ++r) {
+        QStringList row;
+        for (int c = 0; c < MSFlexGrid1->cols(); ++c)
+            row << MSFlexGrid1->textMatrix(r, c);
+        rows << row;
+    }
+    if (TextFile::writeLines(path, LogExport::csvLines(rows)))
+        return true;
+    Prompt::ask({QStringLiteral("CSVファイルを書き込めません。\n") + path, windowTitle(), Prompt::Buttons::Ok,
+                 Prompt::Icon::Exclamation, Prompt::Answer::Ok},
+                this);
+    return false;
+}
+
+DayChart *LogViewDialog::showChart()
+{
+    // Temperature units log four samples a half hour: each is a line of its own.
+    const QList<int> columns = m_kind == QLatin1String("C") ? QList<int>{1, 2, 3, 4} : QList<int>{1};
+    QList<DayChart::Series> series;
+    for (int c : columns) {
+        DayChart::Series s{MSFlexGrid1->textMatrix(0, c), {}};
+        for (int r = 1; r <= LogView::SlotsPerDay; ++r) {
+            double value = 0;
+            s.values << (LogExport::cellValue(MSFlexGrid1->textMatrix(r, c), &value) ? std::optional(value)
+                                                                                     : std::nullopt);
+        }
+        series << s;
+    }
+    if (!m_chart)
+        m_chart = new DayChart(this);
+    m_chart->setData(Label2->text() + QStringLiteral("   ") + Label3->text(), series);
+    m_chart->show();
+    m_chart->raise();
+    return m_chart;
 }
 
 DailyViewDialog::DailyViewDialog(AppState &state, QWidget *parent) : LogViewDialog(View::Daily, state, parent)

@@ -7,6 +7,7 @@
 
 struct AppState;
 struct WindowServices;
+class DayChart;
 class Grid;
 class QLabel;
 class QPushButton;
@@ -20,6 +21,8 @@ public:
     QLabel *Label3 = nullptr;        // machine number, from the log's path
     Grid *MSFlexGrid1 = nullptr;     // the records, one half hour a row
     QPushButton *Command1 = nullptr; // "保存": a copy of the log file
+    QPushButton *cmdCsv = nullptr;   // "CSV出力": the grid as a CSV file
+    QPushButton *cmdChart = nullptr; // "グラフ": a chart of the day (day view only)
 
     // On opening: placed at 205, 1225 twips, the grid built for the kind selected now, then
     // the log loaded.
@@ -30,6 +33,12 @@ public:
 
     LogView::View view() const { return m_view; }
 
+    // Writes the grid, headers included, as CSV where the user chooses. False on cancel
+    // or failure (a failure is said).
+    bool exportCsv();
+    // Opens (or refreshes) the chart of the shown day.
+    DayChart *showChart();
+
 private:
     void buildGrid();
     void save(); // Command1
@@ -37,6 +46,7 @@ private:
     LogView::View m_view;
     AppState &m_state;
     QString m_kind; // the unit kind the grid was built for
+    DayChart *m_chart = nullptr;
 };
 
 class DailyViewDialog : public LogViewDialog {

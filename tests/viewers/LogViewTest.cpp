@@ -5,6 +5,7 @@
 
 #include "common/TextFile.h"
 #include "ui/Grid.h"
+#include "viewers/DayChart.h"
 #include "viewers/LogFiles.h"
 #include "viewers/LogViewDialog.h"
 #include "viewers/PrintSetup.h"
@@ -306,6 +307,42 @@ private slots:
         f.prompts.file = {}; // cancel
         QVERIFY(!LogFiles::saveCopy(state));
         QVERIFY(f.prompts.asked.isEmpty());
+    }
+
+    void csvAndChartOfTheShownDay()
+    {
+        MainFixture f;
+        QStringList lines{"26/12/07"};
+        lines << dayLines(7, 3);
+        store(DayFile, lines);
+        QVERIFY(DriveMap::ensureDir("C:\\AMPDAT"));
+        f.prompts.file = [](const Prompt::FileDialog &d) {
+            return d.mode == Prompt::FileDialog::Open ? DayFile : d.fileName;
+        };
+        f.window->action("mnuFinish_Date")->trigger();
+        auto *w = f.window->windows().existing<LogViewDialog>(WindowId::Form4);
+
+        QVERIFY(w->exportCsv());
+        QCOMPARE(f.prompts.fileDialogs.last().fileName, QStringLiteral("C:\\AMPDAT\\m12d07.csv"));
+        const QByteArray csv = bytes("C:\\AMPDAT\\m12d07.csv");
+        QVERIFY(csv.startsWith(TextFile::encode("時刻,平均電流値,制御時電流値,制御秒,休止秒\r\n"
+                                                "00:00,000.0_A,010.0_A,0900_sec,0900_sec\r\n")));
+        QVERIFY(csv.endsWith("23:30,,,,\r\n"));
+
+        // A folder that is not there: said, nothing written.
+        f.prompts.file = [](const Prompt::FileDialog &) { return QStringLiteral("C:\\NOWHERE\\x.csv"); };
+        QVERIFY(!w->exportCsv());
+        QCOMPARE(f.prompts.asked.size(), 1);
+        QCOMPARE(f.prompts.asked[0].text,
+                 QStringLiteral("CSVファイルを書き込めません。\nC:\\NOWHERE\\x.csv"));
+
+        DayChart *chart = w->showChart();
+        QVERIFY(chart->isVisible());
+        QCOMPARE(chart->series().size(), 1);
+        QCOMPARE(chart->series()[0].name, QStringLiteral("平均電流値"));
+        QCOMPARE(chart->series()[0].values.size(), 48);
+        QCOMPARE(chart->series()[0].values[2], std::optional(0.2));
+        QVERIFY(!chart->series()[0].values[3]); // no record: a gap
     }
 
     void printSetupIsKeptForLaterPrintouts()
