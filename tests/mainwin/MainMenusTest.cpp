@@ -96,8 +96,8 @@ private slots:
 
     void closingOrder()
     {
+        QStringList closed; // outlives the windows, whose destruction it records
         MainFixture f;
-        QStringList closed;
         WindowSet &set = f.window->windows();
         set.CloseSecondaryWindows(); // drops the port settings window made at start-up
         // Register stand-ins in reverse order: closing must follow the fixed order anyway.
@@ -161,8 +161,8 @@ private slots:
         QFETCH(int, window);
         QFETCH(QString, status);
         QFETCH(QString, panel);
+        QStringList closed; // outlives the windows, whose destruction it records
         MainFixture f;
-        QStringList closed;
         WindowSet &set = f.window->windows();
         set.registerWindow(WindowId::Form5, [&closed] { return makeDialog("Form5", &closed); });
         set.registerWindow(WindowId(window), [&closed] { return makeDialog("opened", &closed); });
@@ -185,8 +185,8 @@ private slots:
 
     void basicConditionsButton()
     {
+        QStringList closed; // outlives the windows, whose destruction it records
         MainFixture f;
-        QStringList closed;
         WindowSet &set = f.window->windows();
         set.registerWindow(WindowId::Form10, [&closed] { return makeDialog("Form10", &closed); });
         set.registerWindow(WindowId::Form23, [&closed] { return makeDialog("Form23", &closed); });
@@ -204,8 +204,8 @@ private slots:
 
     void clearingGroupDataLeavesDialogsOpen()
     {
+        QStringList closed; // outlives the windows, whose destruction it records
         MainFixture f;
-        QStringList closed;
         f.window->windows().registerWindow(WindowId::Form5,
                                            [&closed] { return makeDialog("Form5", &closed); });
         f.window->windows().show(WindowId::Form5);
