@@ -7,14 +7,14 @@
 #include "link/PortSettingsDialog.h"
 #include "DownloadFront.h"
 #include "logstore/GroupClear.h"
+#include "viewers/LogFiles.h"
+#include "viewers/PrintSetup.h"
 
 #include <QAction>
 #include <QEvent>
 #include <QLabel>
 #include <QMenuBar>
-#include <QPageSetupDialog>
 #include <QPainter>
-#include <QPrinter>
 #include <QProgressBar>
 #include <QToolBar>
 #include <optional>
@@ -205,9 +205,7 @@ void MainWindow::menuEntry(const QString &name)
     if (name == QLatin1String("mnuPrinter")) {
         CloseSecondaryWindows();
         ProgressBar1->setValue(1);
-        QPrinter printer;
-        QPageSetupDialog dialog(&printer, this);
-        dialog.exec();
+        PrintSetup::run(this);
         return;
     }
     for (const Opening &o : openings()) {
@@ -254,7 +252,8 @@ void MainWindow::toolbarButton(int index)
     case 3:
     case 5:
         ProgressBar1->setValue(1);
-        // Opening a stored monthly/daily log plugs in here.
+        LogFiles::openStoredLog(m_state, m_windows, index == 3 ? LogView::View::Monthly : LogView::View::Daily,
+                                this);
         break;
     case 4:
         m_downloadFront->startDay();

@@ -6,6 +6,7 @@
 #include "link/PortSettingsDialog.h"
 #include "link/ReplyRoutes.h"
 #include "logstore/DownloadSession.h"
+#include "viewers/LogViewDialog.h"
 
 void WireWindows(const WindowServices &services, ReplyRoutes &routes, MainWindow &main,
                  DownloadSession &downloads)
@@ -14,6 +15,8 @@ void WireWindows(const WindowServices &services, ReplyRoutes &routes, MainWindow
     downloads.addReplySteps(routes);
 
     PortSettingsDialog::wire(services);
+    MonthlyViewDialog::wire(services);
+    DailyViewDialog::wire(services);
 
     // After the time band window has taken the first half of its grid, the second half is
     // asked for, whichever window is open.
