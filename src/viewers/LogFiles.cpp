@@ -67,7 +67,13 @@ bool saveCopy(const AppState &state, QWidget *parent)
     const QFileInfo from(DriveMap::toNative(source)), to(DriveMap::toNative(dest));
     if (to.exists() && from.canonicalFilePath() == to.canonicalFilePath())
         return true;
-    return DriveMap::replaceFile(source, dest);
+    if (DriveMap::replaceFile(source, dest))
+        return true;
+    // Silence here would let the user believe a copy exists; the stored log is untouched.
+    Prompt::ask({QStringLiteral("ログファイルを保存できません。\n") + dest, QStringLiteral("ログファイルの保存"),
+                 Prompt::Buttons::Ok, Prompt::Icon::Warning, Prompt::Answer::Ok},
+                parent);
+    return false;
 }
 
 } // namespace LogFiles

@@ -299,14 +299,20 @@ private slots:
         QVERIFY(LogFiles::saveCopy(state));
         QCOMPARE(bytes(DayFile), before);
 
-        // A folder that is not there: nothing written, nothing said.
+        QVERIFY(f.prompts.asked.isEmpty());
+
+        // A folder that is not there: nothing written, and the user is told where.
         f.prompts.file = [](const Prompt::FileDialog &) { return QStringLiteral("C:\\NOWHERE\\copy.txt"); };
         QVERIFY(!LogFiles::saveCopy(state));
         QCOMPARE(bytes("C:\\NOWHERE\\copy.txt"), QByteArray("(missing)"));
+        QCOMPARE(f.prompts.asked.size(), 1);
+        QCOMPARE(f.prompts.asked[0].text, QStringLiteral("ログファイルを保存できません。\nC:\\NOWHERE\\copy.txt"));
+        QCOMPARE(f.prompts.asked[0].title, QStringLiteral("ログファイルの保存"));
+        QCOMPARE(bytes(DayFile), before);
 
         f.prompts.file = {}; // cancel
         QVERIFY(!LogFiles::saveCopy(state));
-        QVERIFY(f.prompts.asked.isEmpty());
+        QCOMPARE(f.prompts.asked.size(), 1);
     }
 
     void csvAndChartOfTheShownDay()
