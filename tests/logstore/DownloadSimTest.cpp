@@ -1,6 +1,6 @@
 // Whole downloads against the simulated unit line: every stored file must hold exactly
 // what the unit sent, under the field rules of its kind.
-#include "DownloadRig.h"
+#include "SimRig.h"
 #include "common/TextFile.h"
 #include "common/Vb.h"
 #include "logstore/RecordLine.h"
@@ -12,73 +12,6 @@
 #include <QTest>
 
 namespace {
-
-const QString TempDay = QStringLiteral("C:\\ZRLOG\\TEMP\\KOKI_DAY.TXT");
-
-QString two(int v)
-{
-    return Format(v, QStringLiteral("00"));
-}
-
-// The lines of records 0..n-1 of a day as the simulated unit "01" sends them.
-QStringList simLines(const QByteArray &kind, int yy, int mm, int dd, int n = 48)
-{
-    const QString labels = MakeSlotLabels();
-    QStringList lines;
-    for (int k = 0; k < n; ++k)
-        lines << RecordLine("M" + unitreply::recordPayload("01", kind, yy, mm, dd, k),
-                            QString::fromLatin1(kind), dd, Mid(labels, 6 * k + 1, 5));
-    return lines;
-}
-
-QByteArray simDay(const QByteArray &kind, int yy, int mm, int dd, int n = 48)
-{
-    return crlfLines(QStringList{two(yy) + '/' + two(mm) + '/' + two(dd)} + simLines(kind, yy, mm, dd, n));
-}
-
-// A line with unit "01" of one kind on channel 05; its clock stands still at `now`.
-struct SimRig {
-    DownloadRig rig;
-    SimLine sim;
-
-    SimRig(bool streaming, const QDateTime &now, const QByteArray &kind = "A")
-    {
-        sim.clearUnits();
-        SimUnit unit;
-        unit.id = "01";
-        unit.kind = kind;
-        unit.channel = 5;
-        unit.sprayNo = 5;
-        unit.streaming = streaming;
-        sim.setUnit(unit);
-        sim.setSelectedUnit("01");
-        sim.setMonitorIntervalMs(0);
-        sim.setClockIntervalMs(0);
-        sim.setClock(now, false);
-        rig.state.UnitTypeCode = QString::fromLatin1(kind);
-        rig.state.SprayNo = QStringLiteral("05");
-        rig.state.UnitClock = {two(now.date().year() % 100), two(now.date().month()),  two(now.date().day()),
-                               two(now.time().hour()),       two(now.time().minute()), "00"};
-    }
-    bool open() { return sim.isValid() && rig.openPort(sim.slavePath()); }
-    void range(const DateText &start, const DateText &end)
-    {
-        rig.state.StartDate = start;
-        rig.state.EndDate = end;
-        rig.front->startMonth();
-    }
-    // Lets the line run until the download has ended and the unit has said its last word.
-    bool runToEnd()
-    {
-        QElapsedTimer clock;
-        clock.start();
-        while ((rig.session.isRunning() || sim.transferActive()) && clock.elapsed() < 60000)
-            QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
-        QTest::qWait(20);
-        return !rig.session.isRunning();
-    }
-    int tempDayLines() const { return int(rig.file(TempDay).count('\n')); }
-};
 
 const QDateTime June13(QDate(2013, 6, 1), QTime(12, 0));
 

@@ -1,34 +1,15 @@
 // A store that fills up part-way through a streamed range: every file under a final name
 // is complete and exact or absent, the user is told once, and a later download with
 // space completes the range. Drive C: is a small tmpfs (needs root; skipped otherwise).
-#include "DownloadRig.h"
+#include "SimRig.h"
 #include "common/DriveMap.h"
-#include "common/Vb.h"
-#include "logstore/RecordLine.h"
 #include "logstore/StorePaths.h"
-#include "sim/SimLine.h"
-#include "sim/UnitReplies.h"
 #include "testmain.h"
 
 #include <QProcess>
 #include <QTest>
 
 namespace {
-
-QString two(int v)
-{
-    return Format(v, QStringLiteral("00"));
-}
-
-QStringList simLines(int yy, int mm, int dd)
-{
-    const QString labels = MakeSlotLabels();
-    QStringList lines;
-    for (int k = 0; k < 48; ++k)
-        lines << RecordLine("M" + unitreply::recordPayload("01", "A", yy, mm, dd, k), QStringLiteral("A"), dd,
-                            Mid(labels, 6 * k + 1, 5));
-    return lines;
-}
 
 bool run(const QStringList &arguments)
 {
@@ -44,7 +25,8 @@ class StoreFullTest : public QObject {
 private slots:
     void fullStoreKeepsEveryFinalFileWholeOrAbsent()
     {
-        DownloadRig rig;
+        SimRig line(true, QDateTime(QDate(2013, 12, 1), QTime(12, 0)));
+        DownloadRig &rig = line.rig;
         const QString mountPoint = rig.root.path();
         if (!run({"-t", "tmpfs", "-o", "size=160k", "tmpfs", mountPoint}))
             QSKIP("cannot mount a small tmpfs here (needs root)");
@@ -53,31 +35,11 @@ private slots:
             ~Unmount() { QProcess::execute(QStringLiteral("umount"), {path}); }
         } unmount{mountPoint};
         QVERIFY(DriveMap::ensureDir(QStringLiteral("C:\\ZRLOG\\TEMP")));
-
-        SimLine sim;
-        sim.clearUnits();
-        SimUnit unit;
-        unit.id = "01";
-        unit.kind = "A";
-        unit.channel = 5;
-        unit.streaming = true;
-        sim.setUnit(unit);
-        sim.setSelectedUnit("01");
-        sim.setMonitorIntervalMs(0);
-        sim.setClockIntervalMs(0);
-        sim.setClock(QDateTime(QDate(2013, 12, 1), QTime(12, 0)), false);
-        rig.state.UnitClock = {"13", "12", "01", "12", "00", "00"};
-        QVERIFY(sim.isValid() && rig.openPort(sim.slavePath()));
+        QVERIFY(line.open());
 
         const auto download = [&] {
-            rig.state.StartDate = {"13", "08", "01"};
-            rig.state.EndDate = {"13", "10", "31"};
-            rig.front->startMonth();
-            QElapsedTimer clock;
-            clock.start();
-            while ((rig.session.isRunning() || sim.transferActive()) && clock.elapsed() < 60000)
-                QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
-            return !rig.session.isRunning();
+            line.range({"13", "08", "01"}, {"13", "10", "31"});
+            return line.runToEnd();
         };
         // Every file under a final name holds exactly what the unit sent; returns how many
         // days are stored.
@@ -88,8 +50,7 @@ private slots:
                 if (!rig.exists(path))
                     continue;
                 ++*storedDays;
-                QCOMPARE(rig.file(path), crlfLines(QStringList{"13/" + two(d.month()) + '/' + two(d.day())} +
-                                                   simLines(13, d.month(), d.day())));
+                QCOMPARE(rig.file(path), simDay("A", 13, d.month(), d.day()));
             }
             for (int mm = 8; mm <= 10; ++mm) {
                 const QString path = MonthLogFile("C:\\GRP01", "\\ZR1", 13, mm, "05");
@@ -97,7 +58,7 @@ private slots:
                     continue;
                 QStringList lines{"13/" + two(mm)};
                 for (int dd = 1; dd <= QDate(2013, mm, 1).daysInMonth(); ++dd)
-                    lines += simLines(13, mm, dd);
+                    lines += simLines("A", 13, mm, dd);
                 QCOMPARE(rig.file(path), crlfLines(lines));
             }
             // Nothing but the store's files and the temporary ones: no half-written copies.
