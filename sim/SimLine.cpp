@@ -1,4 +1,5 @@
 #include "SimLine.h"
+#include "SettingsRequests.h"
 
 #include "LineWriter.h"
 
@@ -205,10 +206,13 @@ void SimLine::answer(const QByteArray &text)
             sendFrame("ID");
         return;
     }
-    const SimUnit *unit = selected();
+    SimUnit *unit = m_units.contains(m_selected) ? &m_units[m_selected] : nullptr;
     if (!unit)
         return;
-    if (text == "FNID") {
+    if (const auto replies = simsettings::answer(*unit, text)) {
+        for (const QByteArray &reply : *replies)
+            sendFrame(reply);
+    } else if (text == "FNID") {
         if (m_transfer.active)
             endTransfer();
     } else if (text == "E101RS01ID") {

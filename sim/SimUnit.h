@@ -2,6 +2,7 @@
 // One simulated unit on the line: what it is, how it reports, and its clock.
 #include <QByteArray>
 #include <QDateTime>
+#include <QHash>
 #include <QList>
 #include <QString>
 #include <optional>
@@ -18,6 +19,9 @@ struct SimUnit {
     char spraySuffix = '1';                    // monitoring reply position 22
     char season = '1', band = '1', rest = '0'; // clock reply positions 14-16
     char wjSeason = '1', wjBand = '1';         // clock reply positions 23-24
+    // The settings blocks the unit holds, by block name (see SettingsRequests), as last
+    // written; a block never written answers with its default.
+    QHash<QByteArray, QByteArray> blocks;
 
     // The unit's clock is the PC clock shifted by an offset, or frozen at a fixed time.
     qint64 clockOffsetMs = 0;

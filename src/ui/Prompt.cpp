@@ -148,4 +148,20 @@ QString chooseFile(const FileDialog &dialog, QWidget *parent)
     return DriveMap::toLogical(box.selectedFiles().constFirst());
 }
 
+void badSettingData(QWidget *parent)
+{
+    ask({QStringLiteral("データの異常です"), QStringLiteral("設定データ異常"), Buttons::OkCancel, Icon::Warning,
+         Answer::Cancel},
+        parent);
+}
+
+void fileNotWritten(const QString &logicalPath, QWidget *parent)
+{
+    // Silence would let the user believe the file holds what the window shows; the old
+    // file is left as it was.
+    ask({QStringLiteral("ファイルに書き込めません。\n") + logicalPath, QStringLiteral("ファイルの保存"), Buttons::Ok,
+         Icon::Warning, Answer::Ok},
+        parent);
+}
+
 } // namespace Prompt

@@ -34,6 +34,12 @@ Answer ask(const Message &message, QWidget *parent = nullptr);
 // Shows a file dialog; returns the chosen logical path, empty when cancelled.
 QString chooseFile(const FileDialog &dialog, QWidget *parent = nullptr);
 
+// The settings windows' refusal of a value that has no code or does not fit its frame:
+// "データの異常です", OK and Cancel, Cancel the default. Either answer sends nothing.
+void badSettingData(QWidget *parent = nullptr);
+// A settings or registry file that could not be written; names the file (logical path).
+void fileNotWritten(const QString &logicalPath, QWidget *parent = nullptr);
+
 // The stand-in used by tests: answers come from the functions, every request is recorded.
 struct Script {
     std::function<Answer(const Message &)> answer;

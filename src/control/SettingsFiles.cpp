@@ -1,0 +1,69 @@
+#include "SettingsFiles.h"
+
+#include "common/DriveMap.h"
+#include "common/TextFile.h"
+#include "ui/Grid.h"
+
+#include <QStringList>
+
+namespace SettingsFiles {
+
+QString controlPath(const QString &fileName)
+{
+    return QStringLiteral("C:\\ZRLOG\\CONTROL\\") + fileName;
+}
+
+bool LoadGridFile(Grid &grid, const QString &logicalPath)
+{
+    bool ok = false;
+    const QStringList lines = TextFile::readLines(logicalPath, &ok);
+    bool complete = ok;
+    grid.setCol(1);
+    if (ok) {
+        for (int i = 1; i <= lines.size(); ++i) {
+            if (i >= grid.rows()) {
+                complete = false;
+                break;
+            }
+            grid.setSelection(i, 1, i, grid.cols() - 1);
+            grid.setClipText(lines[i - 1]);
+        }
+    }
+    grid.setCurrentCell(1, 1);
+    return complete;
+}
+
+bool SaveGridFile(const Grid &grid, const QString &logicalPath, int rows)
+{
+    QStringList lines;
+    for (int r = 1; r <= rows; ++r) {
+        QStringList cells;
+        for (int c = 1; c < grid.cols(); ++c)
+            cells << grid.textMatrix(r, c);
+        lines << cells.join(QLatin1Char('\t'));
+    }
+    return TextFile::writeLines(logicalPath, lines);
+}
+
+std::optional<QString> ReadQuotedLine(const QString &logicalPath)
+{
+    bool ok = false;
+    const QStringList lines = TextFile::readLines(logicalPath, &ok);
+    if (!ok || lines.isEmpty())
+        return std::nullopt;
+    return lines.first();
+}
+
+bool WriteQuotedLine(const QString &logicalPath, const QString &value)
+{
+    return TextFile::writeQuotedLine(logicalPath, value);
+}
+
+bool RewriteQuotedLine(const QString &logicalPath, const QString &value)
+{
+    if (!DriveMap::fileExists(logicalPath))
+        return true;
+    return TextFile::writeQuotedLine(logicalPath, value);
+}
+
+} // namespace SettingsFiles
