@@ -3,19 +3,57 @@
 
 #include <QApplication>
 #include <QDateTime>
+#include <QIcon>
 #include <cstdio>
+#include <cstdlib>
+
+namespace {
+
+QStringList argumentsOf(int argc, char **argv)
+{
+    QStringList list;
+    for (int i = 1; i < argc; ++i)
+        list << QString::fromLocal8Bit(argv[i]);
+    return list;
+}
+
+// Where the window system would abort without a display, say so in one line instead.
+bool displayAvailable(const ProgramOptions &options)
+{
+#if defined(Q_OS_UNIX) && !defined(Q_OS_MACOS)
+    const auto set = [](const char *name) { return !qEnvironmentVariableIsEmpty(name); };
+    return !options.platform.isEmpty() || set("QT_QPA_PLATFORM") || set("DISPLAY") || set("WAYLAND_DISPLAY");
+#else
+    Q_UNUSED(options);
+    return true;
+#endif
+}
+
+} // namespace
 
 int main(int argc, char **argv)
 {
-    QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("unitdesk"));
-    const ProgramOptions options = ParseProgramOptions(QApplication::arguments().mid(1));
+    // The command line is answered before any window system is touched.
+    const ProgramOptions options = ParseProgramOptions(argumentsOf(argc, argv));
+    if (options.version) {
+        std::printf("unitdesk %s\n", UNITDESK_VERSION);
+        return 0;
+    }
     if (options.help || !options.error.isEmpty()) {
         if (!options.error.isEmpty())
             std::fprintf(stderr, "unitdesk: %s\n", qPrintable(options.error));
         std::fputs(qPrintable(ProgramUsage()), options.help ? stdout : stderr);
         return options.help ? 0 : 2;
     }
+    if (!displayAvailable(options)) {
+        std::fputs("unitdesk: no display to open the window on (DISPLAY is not set)\n", stderr);
+        return 1;
+    }
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("unitdesk"));
+    QApplication::setApplicationVersion(QStringLiteral(UNITDESK_VERSION));
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/unitdesk-64.png")));
+    QGuiApplication::setDesktopFileName(QStringLiteral("unitdesk"));
     if (!TextFile::checkCodec()) {
         std::fputs("unitdesk: no Shift-JIS (code page 932) converter is available\n", stderr);
         return 1;

@@ -11,6 +11,14 @@ class SimLine {}; // no pseudo-terminals on this platform: no simulated line
 #include <QDateTime>
 #include <QRegularExpression>
 
+namespace {
+// Qt's own options, taken by QApplication after the program's options have been read.
+const QStringList qtOptionsWithValue{"platform", "platformpluginpath", "platformtheme", "plugin",
+                                     "qwindowgeometry", "qwindowicon", "qwindowtitle", "session",
+                                     "style", "stylesheet", "display", "geometry", "title", "name"};
+const QStringList qtFlags{"reverse", "widgetcount", "nograb", "dograb", "sync"};
+} // namespace
+
 ProgramOptions ParseProgramOptions(const QStringList &arguments)
 {
     ProgramOptions o;
@@ -24,8 +32,17 @@ ProgramOptions ParseProgramOptions(const QStringList &arguments)
             o.error = QStringLiteral("%1 needs a value").arg(a);
             return QString();
         };
+        const QString bare = a.startsWith(QLatin1String("--")) ? a.mid(2) : a.mid(1);
         if (a == QLatin1String("--help") || a == QLatin1String("-h")) {
             o.help = true;
+        } else if (a == QLatin1String("--version")) {
+            o.version = true;
+        } else if (a.startsWith(QLatin1Char('-')) && qtOptionsWithValue.contains(bare)) {
+            if (bare == QLatin1String("platform"))
+                o.platform = value();
+            else
+                value();
+        } else if (a.startsWith(QLatin1Char('-')) && qtFlags.contains(bare)) {
         } else if (a == QLatin1String("--demo")) {
             o.demo = true;
 #ifndef UNITDESK_DEMO
@@ -44,7 +61,6 @@ ProgramOptions ParseProgramOptions(const QStringList &arguments)
                 o.error =
                     QStringLiteral("--com takes COMn=DEVICE with n from 1 to 26, not \"%1\"").arg(mapping);
         } else if (a.startsWith(QLatin1Char('-'))) {
-            // Qt's own options (-platform, -style ...) have been taken by QApplication.
             o.error = QStringLiteral("unknown option %1").arg(a);
         }
         if (!o.error.isEmpty())
@@ -63,6 +79,7 @@ QString ProgramUsage()
         "  --com COMn=DEVICE  the device behind port COMn (repeatable); without it COMn is\n"
         "                     /dev/ttyS<n-1> on Linux and COMn itself on Windows\n"
         "  --demo             start the simulated unit line in-process and put every COMn on it\n"
+        "  --version          the program's version\n"
         "  --help             this text\n");
 }
 

@@ -22,6 +22,8 @@ struct ProgramOptions {
     QMap<int, QString> devices; // --com COMn=DEVICE
     bool demo = false;          // --demo
     bool help = false;
+    bool version = false;
+    QString platform; // -platform NAME, Qt's own option
     QString error; // a malformed option
 };
 

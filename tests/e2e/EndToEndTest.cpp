@@ -78,6 +78,8 @@ private slots:
         QTest::newRow("port out of range") << QStringList{"--com", "COM27=/dev/x"} << false;
         QTest::newRow("missing value") << QStringList{"--root"} << false;
         QTest::newRow("unknown option") << QStringList{"--frobnicate"} << false;
+        QTest::newRow("Qt's own options") << QStringList{"-platform", "offscreen", "-style", "Fusion", "-reverse"}
+                                          << true;
     }
     void commandLine()
     {
@@ -119,6 +121,40 @@ private slots:
         QVERIFY(help.waitForFinished(5000));
         QCOMPARE(help.exitCode(), 0);
         QVERIFY(help.readAllStandardOutput().contains("--com COMn=DEVICE"));
+    }
+
+    // Over SSH there is no display: the command line is still answered, and the window's
+    // absence is one line and a status, not an abort.
+    void commandLineWithoutADisplay_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<int>("status");
+        QTest::addColumn<QByteArray>("output");
+        QTest::newRow("help") << QStringList{"--help"} << 0 << QByteArray("Usage: unitdesk");
+        QTest::newRow("version") << QStringList{"--version"} << 0 << QByteArray("unitdesk " UNITDESK_VERSION "\n");
+        QTest::newRow("bad option") << QStringList{"--bogus"} << 2 << QByteArray("unitdesk: unknown option --bogus");
+        QTest::newRow("the window") << QStringList{} << 1 << QByteArray("unitdesk: no display");
+    }
+    void commandLineWithoutADisplay()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(int, status);
+        QFETCH(QByteArray, output);
+        const QString binary = qEnvironmentVariable("UNITDESK_UNITDESK_BIN");
+        if (binary.isEmpty())
+            QSKIP("UNITDESK_UNITDESK_BIN is not set (run through ctest)");
+        QTemporaryDir root;
+        QProcess program;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        for (const char *name : {"QT_QPA_PLATFORM", "DISPLAY", "WAYLAND_DISPLAY"})
+            env.remove(name);
+        program.setProcessEnvironment(env);
+        program.start(binary, arguments + QStringList{"--root", root.path()});
+        QVERIFY(program.waitForFinished(5000));
+        QCOMPARE(program.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(program.exitCode(), status);
+        const QByteArray printed = program.readAllStandardOutput() + program.readAllStandardError();
+        QVERIFY2(printed.contains(output), printed.constData());
     }
 };
 
