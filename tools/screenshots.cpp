@@ -1,0 +1,185 @@
+// Takes the pictures of the user guide: the program on the simulated unit line, every
+// window opened the way a user opens it (menu, toolbar), read from the unit where it has a
+// read button, and grabbed into a PNG named after the window.
+//   unitdesk-screenshots OUTPUT_DIR
+#include "common/DriveMap.h"
+#include "common/TextFile.h"
+#include "mainwin/MainWindow.h"
+#include "mainwin/Program.h"
+#include "sim/SimLine.h"
+#include "ui/Prompt.h"
+
+#include <QAbstractButton>
+#include <QAction>
+#include <QApplication>
+#include <QCalendarWidget>
+#include <QDateTime>
+#include <QDir>
+#include <QDirIterator>
+#include <QFileInfo>
+#include <QEventLoop>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <cstdio>
+
+namespace {
+
+QString outputDir;
+
+void pump(int ms)
+{
+    QEventLoop loop;
+    QTimer::singleShot(ms, &loop, &QEventLoop::quit);
+    loop.exec();
+}
+
+void save(QWidget *w, const QString &name)
+{
+    const QString path = QDir(outputDir).filePath(name + QStringLiteral(".png"));
+    if (w->grab().save(path))
+        std::printf("%s\n", qPrintable(path));
+    else
+        std::fprintf(stderr, "could not write %s\n", qPrintable(path));
+}
+
+// Modal windows run their own loop: grab and close whatever is modal once it shows.
+void grabModalsAs(const QString &name)
+{
+    QTimer::singleShot(1500, qApp, [name] {
+        if (QWidget *modal = QApplication::activeModalWidget()) {
+            save(modal, name);
+            modal->close();
+        }
+    });
+}
+
+// The window the last menu entry opened: the visible secondary window, not the main one.
+QWidget *openedWindow(Program &program)
+{
+    for (WindowId id : program.windows().registered())
+        if (QWidget *w = program.windows().existing(id); w && w->isVisible())
+            return w;
+    return nullptr;
+}
+
+void clickReadButton(QWidget *window)
+{
+    for (QAbstractButton *b : window->findChildren<QAbstractButton *>())
+        if (b->text() == QStringLiteral("読取") && b->isEnabled()) {
+            b->click();
+            return;
+        }
+}
+
+// The logical path of the log of that name stored last.
+QString newestStored(const QString &nativeRoot, const QString &pattern)
+{
+    QFileInfo newest;
+    QDirIterator it(nativeRoot, {pattern}, QDir::Files, QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        const QFileInfo f(it.next());
+        if (!f.path().contains(QStringLiteral("ZRLOG")) &&
+            (!newest.exists() || f.lastModified() >= newest.lastModified()))
+            newest = f;
+    }
+    return newest.exists() ? DriveMap::toLogical(newest.filePath()) : QString();
+}
+
+bool trigger(MainWindow &main, const QString &actionName)
+{
+    QAction *a = main.findChild<QAction *>(actionName);
+    if (!a)
+        return false;
+    a->trigger();
+    return true;
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    QApplication app(argc, argv);
+    if (argc < 2) {
+        std::fputs("usage: unitdesk-screenshots OUTPUT_DIR\n", stderr);
+        return 2;
+    }
+    outputDir = QString::fromLocal8Bit(argv[1]);
+    QDir().mkpath(outputDir);
+    QTemporaryDir root;
+    ProgramOptions options = ParseProgramOptions({QStringLiteral("--demo"), QStringLiteral("--root"), root.path()});
+    Program program(options);
+    MainWindow &main = program.window();
+    main.endProgram = [] {};
+
+    // Every question is answered "OK"; the open dialogs pick the log downloaded below.
+    QString logToOpen;
+    Prompt::Script answers;
+    answers.answer = [](const Prompt::Message &m) {
+        return m.buttons == Prompt::Buttons::YesNo ? Prompt::Answer::Yes : Prompt::Answer::Ok;
+    };
+    answers.file = [&logToOpen](const Prompt::FileDialog &d) {
+        return d.mode == Prompt::FileDialog::Open ? logToOpen : QString();
+    };
+    Prompt::setScript(&answers);
+
+    program.start(QDateTime::currentDateTime());
+    main.resize(main.sizeHint());
+    pump(2500);
+    save(&main, QStringLiteral("main-window"));
+
+    // A day and a month of the selected unit, downloaded as a user does: last month, from
+    // its first day.
+    const QDate first = QDate::currentDate().addMonths(-1).addDays(1 - QDate::currentDate().day());
+    main.MonthView1->setSelectedDate(first);
+    emit main.MonthView1->clicked(first);
+    pump(300);
+    for (const char *button : {"mnuDay_Log", "mnuMnth_Log"}) {
+        QEventLoop done;
+        QObject::connect(&program.downloads(), &DownloadSession::finished, &done, &QEventLoop::quit);
+        QTimer::singleShot(120000, &done, &QEventLoop::quit);
+        trigger(main, QString::fromLatin1(button));
+        done.exec();
+        pump(500);
+    }
+    save(&main, QStringLiteral("main-window-downloaded"));
+
+    // The views, on what was just stored.
+    const auto openLog = [&](const char *button, const QString &path, const QString &name) {
+        logToOpen = path;
+        trigger(main, QString::fromLatin1(button));
+        pump(800);
+        if (QWidget *w = openedWindow(program)) {
+            save(w, name);
+            for (QAbstractButton *b : w->findChildren<QAbstractButton *>())
+                if (b->text() == QStringLiteral("グラフ")) {
+                    grabModalsAs(name + QStringLiteral("-chart"));
+                    b->click();
+                    pump(1500);
+                    const auto tops = QApplication::topLevelWidgets();
+                    for (QWidget *top : tops)
+                        if (top->isVisible() && top->objectName().contains(QStringLiteral("Chart")))
+                            save(top, name + QStringLiteral("-chart")), top->close();
+                }
+        }
+    };
+    openLog("mnuFinish_Date", newestStored(root.path(), QStringLiteral("m*d*.TXT")), QStringLiteral("Form4"));
+    openLog("mnuLOGT", newestStored(root.path(), QStringLiteral("MnLog.TXT")), QStringLiteral("Form3"));
+
+    // Every window a menu entry or toolbar button opens.
+    const QStringList openers{"環境",        "mnuBase_cont", "mnuCont1",      "mnuSeason",  "mnuZone",
+                              "mnuCH_name",  "mnuGrp",       "mnuGroup_Set",  "mnuRenzoku", "mnuKoki_Set",
+                              "mnuTemp_Range", "mnuTemp_CH", "mnuMonitor"};
+    for (const QString &name : openers) {
+        if (!trigger(main, name))
+            continue;
+        pump(600);
+        QWidget *w = openedWindow(program);
+        if (!w)
+            continue;
+        clickReadButton(w);
+        pump(1500);
+        save(w, w->objectName());
+    }
+    Prompt::setScript(nullptr);
+    return 0;
+}
