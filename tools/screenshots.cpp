@@ -71,14 +71,15 @@ void clickReadButton(QWidget *window)
         }
 }
 
-// The logical path of the log of that name stored last.
-QString newestStored(const QString &nativeRoot, const QString &pattern)
+// The logical path of the log of that name stored last (in a folder whose path holds
+// `within`, when given).
+QString newestStored(const QString &nativeRoot, const QString &pattern, const QString &within = QString())
 {
     QFileInfo newest;
     QDirIterator it(nativeRoot, {pattern}, QDir::Files, QDirIterator::Subdirectories);
     while (it.hasNext()) {
         const QFileInfo f(it.next());
-        if (!f.path().contains(QStringLiteral("ZRLOG")) &&
+        if (!f.path().contains(QStringLiteral("ZRLOG")) && f.filePath().contains(within) &&
             (!newest.exists() || f.lastModified() >= newest.lastModified()))
             newest = f;
     }
@@ -163,7 +164,8 @@ int main(int argc, char **argv)
         }
     };
     openLog("mnuFinish_Date", newestStored(root.path(), QStringLiteral("m*d*.TXT")), QStringLiteral("Form4"));
-    openLog("mnuLOGT", newestStored(root.path(), QStringLiteral("MnLog.TXT")), QStringLiteral("Form3"));
+    const QString lastMonth = QStringLiteral("/M%1/").arg(first.month(), 2, 10, QLatin1Char('0'));
+    openLog("mnuLOGT", newestStored(root.path(), QStringLiteral("MnLog.TXT"), lastMonth), QStringLiteral("Form3"));
 
     // Every window a menu entry or toolbar button opens.
     const QStringList openers{"環境",        "mnuBase_cont", "mnuCont1",      "mnuSeason",  "mnuZone",
