@@ -263,12 +263,14 @@ void MainWindow::showGroupLabels()
 void MainWindow::showGroupName()
 {
     Label5->setText(GroupNames::nameLabelText(GroupNames::load(), m_state.GroupNo));
+    Label5->setToolTip(Label5->text()); // a long name is cut by the label's width
 }
 
 void MainWindow::showChannelName()
 {
     ChannelNames::load(m_state);
     Label6->setText(ChannelNames::nameLabelText(m_state, m_state.UnitChNo));
+    Label6->setToolTip(Label6->text());
 }
 
 void MainWindow::createWorkingDirectories()

@@ -13,9 +13,11 @@
 
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScrollBar>
 
 using namespace ChannelNames;
 
@@ -52,7 +54,6 @@ ChannelNamesDialog::ChannelNamesDialog(AppState &state, MainLabels main, QWidget
     MSFlexGrid1->setObjectName(QStringLiteral("MSFlexGrid1"));
     placeTwips(MSFlexGrid1, 30, 600, 14100, 3225);
     m_editor = new CellEditor(*MSFlexGrid1, *Text1, this);
-    setFixedSize(twipsToPixels(14220), twipsToPixels(600 + 3225 + 60));
 
     // Window load.
     moveTwips(this, 2200, 4200);
@@ -68,6 +69,16 @@ ChannelNamesDialog::ChannelNamesDialog(AppState &state, MainLabels main, QWidget
     g->setVisible(true);
     g->setRedraw(true);
     Label1->setText(groupLabelText(m_state.GroupNo));
+
+    // The whole page without scrolling: with Japanese fonts the rows are taller than the
+    // grid's twips allow for.
+    g->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    g->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    g->resize(g->fullWidth() - g->verticalScrollBar()->sizeHint().width(),
+              g->horizontalHeader()->sizeHint().height() +
+                  RowsPerPage * g->verticalHeader()->defaultSectionSize() + 2 * g->frameWidth());
+    setFixedSize(qMax(g->geometry().right(), Command3->geometry().right()) + twipsToPixels(60),
+                 g->geometry().bottom() + twipsToPixels(90));
 }
 
 void ChannelNamesDialog::wire(const WindowServices &s, const MainLabels &main)
