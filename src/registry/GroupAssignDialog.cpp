@@ -28,9 +28,10 @@ GroupAssignDialog::GroupAssignDialog(AppState &state, MainLabels main, QWidget *
     List1->setObjectName(QStringLiteral("List1"));
     List1->addItems(GroupAssign::listEntries());
     placeTwips(List1, 30, 540, 2535, 3000);
-    connect(List1, &QListWidget::currentRowChanged, this, [this](int row) {
-        if (row >= 0)
-            m_state.GroupIndex = row + 1;
+    // A pick, by mouse or keys; the view making its first row current on focus is none.
+    connect(List1, &QListWidget::itemSelectionChanged, this, [this] {
+        if (const QList<QListWidgetItem *> picked = List1->selectedItems(); !picked.isEmpty())
+            m_state.GroupIndex = List1->row(picked.first()) + 1;
     });
 
     setFixedSize(twipsToPixels(2625), twipsToPixels(3600));

@@ -10,6 +10,7 @@
 #include "registry/GroupNames.h"
 
 #include <QAction>
+#include <QFocusEvent>
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
@@ -106,11 +107,24 @@ private slots:
                       [](const QString &) { putGroupFiles("03"); });
         const QStringList before = f.tree();
         GroupAssignDialog *form = openForm12(f);
+        QFocusEvent focus(QEvent::FocusIn, Qt::TabFocusReason); // makes the first row current
+        QCoreApplication::sendEvent(form->List1, &focus);
+        QCOMPARE(form->List1->currentRow(), 0);
         form->Command1->click(); // no list click; the script cancels
         QCOMPARE(f.prompts.asked.last().text, QStringLiteral("ｸﾞﾙｰﾌﾟ番号{ GRP01 } を設定します"));
         QCOMPARE(f.window->state().GroupNo, QStringLiteral("03"));
         QCOMPARE(f.tree(), before);
         QTRY_VERIFY(!f.window->windows().existing(WindowId::Form12));
+
+        // A group picked earlier is proposed again, whatever the list shows on opening.
+        form = openForm12(f);
+        form->List1->setCurrentRow(4);
+        form->Command1->click();
+        form = openForm12(f);
+        QCoreApplication::sendEvent(form->List1, &focus);
+        form->Command1->click();
+        QCOMPARE(f.prompts.asked.last().text, QStringLiteral("ｸﾞﾙｰﾌﾟ番号{ GRP05 } を設定します"));
+        QCOMPARE(f.window->state().GroupNo, QStringLiteral("03"));
     }
 
     void treeOfTheKind_data()

@@ -9,14 +9,18 @@
 #include "registry/GroupNamesDialog.h"
 #include "ui/Grid.h"
 
+#include <QAction>
+#include <QApplication>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPrintPreviewDialog>
 #include <QPrinter>
 #include <QProcess>
 #include <QPushButton>
 #include <QStandardPaths>
 #include <QTest>
+#include <QTimer>
 #include <csignal>
 #include <sys/resource.h>
 
@@ -246,6 +250,30 @@ private slots:
         QVERIFY2(text.contains("ＣＨ_10"), qPrintable(text));
         // The title comes first, after the blank lines.
         QVERIFY(text.indexOf("GRP_03") < text.indexOf("ＣＨ_番号"));
+    }
+
+    void previewSavesThePageAsPdf()
+    {
+        RegistryRoot root;
+        QVERIFY(DriveMap::ensureDir("C:\\AMPDAT"));
+        root.prompts.file = [](const Prompt::FileDialog &) { return QStringLiteral("C:\\AMPDAT\\page.pdf"); };
+        bool pdfOffered = false;
+        QTimer::singleShot(0, [&] {
+            for (QWidget *w : QApplication::topLevelWidgets())
+                if (auto *preview = qobject_cast<QPrintPreviewDialog *>(w)) {
+                    if (auto *pdf = preview->findChild<QAction *>("cmdPdf")) {
+                        pdfOffered = true;
+                        pdf->trigger();
+                    }
+                    preview->reject();
+                }
+        });
+        ChannelPrint::preview({" GRP_01", "CH_01--CH_10", {{"ＣＨ_番号"}}}, nullptr);
+        QVERIFY(pdfOffered);
+        QCOMPARE(root.prompts.fileDialogs.size(), 1);
+        QCOMPARE(root.prompts.fileDialogs.first().title, QStringLiteral("PDFで保存"));
+        QVERIFY(root.bytes("C:\\AMPDAT\\page.pdf").startsWith("%PDF"));
+        QVERIFY(root.prompts.asked.isEmpty());
     }
 
     void printerThatFails()
