@@ -55,7 +55,8 @@ void MainWindow::ShowMonitoringReply(const QByteArray &reply)
     Combo1->setEditText(t.unitIdText);
     // The dialogs that echo the live values (group/channel labels of the basic conditions
     // windows, their unit ID lists, the current labels of the current value and DSP windows)
-    // are written here, from t, once they exist. The channel-name label follows UnitChNo.
+    // are written here, from t, once they exist.
+    showChannelName();
     Label8->setText(t.state);
 }
 

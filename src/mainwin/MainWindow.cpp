@@ -1,18 +1,21 @@
 #include "MainWindow.h"
 
+#include "DownloadFront.h"
 #include "UnitKinds.h"
-#include "ui/ClickableLabel.h"
 #include "common/DriveMap.h"
-#include "ui/Prompt.h"
 #include "common/TextFile.h"
-#include "ui/Twips.h"
-#include "ui/UnitIdList.h"
 #include "common/Vb.h"
 #include "link/PortSettings.h"
 #include "link/PortSettingsDialog.h"
-#include "DownloadFront.h"
 #include "logstore/DownloadSession.h"
 #include "logstore/StorePaths.h"
+#include "registry/ChannelNames.h"
+#include "registry/GroupAssign.h"
+#include "registry/GroupNames.h"
+#include "ui/ClickableLabel.h"
+#include "ui/Prompt.h"
+#include "ui/Twips.h"
+#include "ui/UnitIdList.h"
 
 #include <QApplication>
 #include <QCalendarWidget>
@@ -28,7 +31,6 @@
 namespace {
 const QColor SelectedDateColour(255, 128, 128);
 const QColor OtherDateColour(128, 255, 128);
-const QString GroupFile = QStringLiteral("C:\\ZRLOG\\CONTROL\\GROUP.TXT");
 
 void setBackColour(QLabel *label, const QColor &colour)
 {
@@ -84,6 +86,7 @@ MainWindow::MainWindow(AppState &state, SerialLink &link, WindowSet &windows, Do
     controls.Timer2 = Timer2;
     controls.dialogParent = this;
     m_downloadFront = new DownloadFront(m_downloads, controls, this);
+    m_downloadFront->reloadChannelNames = [this] { showChannelName(); };
 }
 
 MainWindow::~MainWindow() = default;
@@ -227,8 +230,10 @@ void MainWindow::startUp(const QDateTime &now)
     m_state.GroupNo = QStringLiteral("01");
     m_state.GroupDir = QStringLiteral("C:\\GRP01");
 
-    // 9. The stored group; the name registries load after it.
-    restoreGroup();
+    // 9. The stored group, then the names: the group name and the channel name follow it.
+    Label10->setText(GroupAssign::restore(m_state));
+    showGroupName();
+    showChannelName();
 
     // 10.
     m_state.Download.DayDownload = 0;
@@ -249,12 +254,23 @@ void MainWindow::startUp(const QDateTime &now)
     Timer2->start();
 }
 
-void MainWindow::restoreGroup()
+void MainWindow::showGroupLabels()
 {
-    const QString line = TextFile::readFirstLine(GroupFile);
-    m_state.GroupNo = Format(Mid(line, 1, 2), QStringLiteral("00"));
-    m_state.GroupDir = QStringLiteral("C:\\GRP") + m_state.GroupNo;
-    Label10->setText(line.isEmpty() ? QString() : QStringLiteral("ｸﾞﾙｰﾌﾟ番号: ") + m_state.GroupNo);
+    Label10->setText(GroupAssign::groupLabelText(m_state.GroupNo));
+    showGroupName();
+}
+
+void MainWindow::showGroupName()
+{
+    Label5->setText(GroupNames::nameLabelText(GroupNames::load(), m_state.GroupNo));
+    Label5->setToolTip(Label5->text()); // a long name is cut by the label's width
+}
+
+void MainWindow::showChannelName()
+{
+    ChannelNames::load(m_state);
+    Label6->setText(ChannelNames::nameLabelText(m_state, m_state.UnitChNo));
+    Label6->setToolTip(Label6->text());
 }
 
 void MainWindow::createWorkingDirectories()

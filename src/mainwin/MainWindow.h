@@ -56,6 +56,11 @@ public:
     void selectDateMode(const QString &mode); // "1" start, "2" end
 
     void ShowMonitoringReply(const QByteArray &reply);
+    // Label10 (group number) and Label5 (group name) for GroupNo.
+    void showGroupLabels();
+    void showGroupName(); // Label5 alone
+    // Reloads the group's channel names and shows the name of UnitChNo in Label6.
+    void showChannelName();
     void ShowClockReply(const QByteArray &reply);
 
     // Controls, by their names.
@@ -83,7 +88,6 @@ private:
     void menuEnd();
     void menuClearGroup();
     void createWorkingDirectories();
-    void restoreGroup();
     void restartNoReplyWatchdog();
     void pollTick();
     QString dateLabelText(const DateText &date) const;

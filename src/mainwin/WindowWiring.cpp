@@ -6,7 +6,12 @@
 #include "link/PortSettingsDialog.h"
 #include "link/ReplyRoutes.h"
 #include "logstore/DownloadSession.h"
+#include "registry/ChannelNamesDialog.h"
+#include "registry/GroupAssignDialog.h"
+#include "registry/GroupNamesDialog.h"
 #include "viewers/LogViewDialog.h"
+
+#include <QLabel>
 
 void WireWindows(const WindowServices &services, ReplyRoutes &routes, MainWindow &main,
                  DownloadSession &downloads)
@@ -17,6 +22,12 @@ void WireWindows(const WindowServices &services, ReplyRoutes &routes, MainWindow
     PortSettingsDialog::wire(services);
     MonthlyViewDialog::wire(services);
     DailyViewDialog::wire(services);
+
+    const MainLabels mainLabels{[&main] { main.showGroupLabels(); }, [&main] { main.showGroupName(); },
+                                [&main] { main.Label19->clear(); }};
+    GroupNamesDialog::wire(services, mainLabels);
+    GroupAssignDialog::wire(services, mainLabels);
+    ChannelNamesDialog::wire(services, mainLabels);
 
     // After the time band window has taken the first half of its grid, the second half is
     // asked for, whichever window is open.
