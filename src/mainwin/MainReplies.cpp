@@ -1,5 +1,5 @@
 // The replies the main window shows.
-#include "LiveDisplay.h"
+#include "link/LiveDisplay.h"
 #include "MainWindow.h"
 
 #include "link/ReplyRoutes.h"

@@ -95,7 +95,7 @@ Program::Program(const ProgramOptions &options) : m_downloads(m_state, m_link)
     }
 #endif
     m_window = std::make_unique<MainWindow>(m_state, m_link, m_windows, m_downloads);
-    WireWindows({m_state, m_link, m_windows, m_window.get()}, m_routes, *m_window, m_downloads);
+    WireWindows({m_state, m_link, m_windows, m_window.get(), &m_routes}, m_routes, *m_window, m_downloads);
     m_link.setHandlers(&m_routes);
 }
 

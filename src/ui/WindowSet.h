@@ -44,6 +44,7 @@ struct WindowServices {
     SerialLink &link;
     WindowSet &windows;
     QWidget *mainWindow = nullptr; // parent of the secondary windows
+    ReplyRoutes *routes = nullptr; // where each window registers its reply steps
 };
 
 class WindowSet {

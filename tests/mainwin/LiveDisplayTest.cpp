@@ -1,4 +1,4 @@
-#include "mainwin/LiveDisplay.h"
+#include "link/LiveDisplay.h"
 #include "ReplyText.h"
 #include "testmain.h"
 

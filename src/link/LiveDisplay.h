@@ -1,5 +1,6 @@
 #pragma once
-// Monitoring ("Q") and clock ("A") replies decoded into the texts the windows show.
+// Monitoring ("Q") and clock ("A") replies decoded into the texts the windows show. The
+// main window and every dialog that echoes the live values decode them here.
 #include <QByteArray>
 #include <QString>
 
