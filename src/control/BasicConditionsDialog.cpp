@@ -13,7 +13,6 @@
 #include <QComboBox>
 #include <QGridLayout>
 #include <QHBoxLayout>
-#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -82,8 +81,8 @@ BasicConditionsDialog::BasicConditionsDialog(const WindowServices &services)
     }
     Text8 = addDigitField(QStringLiteral("Text8"), 3, QStringLiteral("000"));
     place(8, Text8, QStringLiteral("制御ﾃﾞｰﾀ設定  ："), QStringLiteral("_秒"));
-    fieldGrid->setColumnStretch(2, 1);
-    fieldGrid->setColumnMinimumWidth(2, 40);
+    fieldGrid->setColumnMinimumWidth(2, 48); // unit labels, and the gap between the columns
+    fieldGrid->setColumnStretch(6, 1);
 
     MSFlexGrid1 = addGrid(
         QStringLiteral("MSFlexGrid1"), 6, {3120, 1520, 1520},
@@ -96,12 +95,6 @@ BasicConditionsDialog::BasicConditionsDialog(const WindowServices &services)
                            QStringLiteral("水曜"), QStringLiteral("木曜"), QStringLiteral("金曜"),
                            QStringLiteral("土曜")},
                           {QStringLiteral("曜日設定")});
-    for (Grid *grid : {MSFlexGrid1, MSFlexGrid2}) {
-        grid->setFixedSize(grid->fullWidth(),
-                           grid->verticalHeader()->defaultSectionSize() * grid->rows() + 4);
-        grid->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-        grid->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    }
 
     Label14 = addLabel(QStringLiteral("Label14"), QStringLiteral("曜日制御設定"));
     Command1 = new QPushButton(QStringLiteral("設定"), this);
@@ -112,6 +105,7 @@ BasicConditionsDialog::BasicConditionsDialog(const WindowServices &services)
     Label19 = addLabel(QStringLiteral("Label19"), QStringLiteral("00_% 00_%"));
     Label19->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     Label19->setAlignment(Qt::AlignCenter);
+    Label19->setMinimumWidth(Label19->fontMetrics().horizontalAdvance(QStringLiteral("00_% 00_%")) + 16);
 
     // Layout: selector and group/channel, the fields, the rate grid, then the weekdays with
     // their buttons and the external control percentages.

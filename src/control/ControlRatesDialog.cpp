@@ -12,7 +12,6 @@
 #include <QComboBox>
 #include <QGridLayout>
 #include <QHBoxLayout>
-#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -52,10 +51,6 @@ ControlRatesDialog::ControlRatesDialog(const WindowServices &services)
                            spray ? QStringLiteral("噴射時間") : QStringLiteral("第一回制御"),
                            spray ? QStringLiteral("休止時間") : QStringLiteral("第二回制御")},
                           rowTitles());
-    MSFlexGrid1->setFixedSize(MSFlexGrid1->fullWidth(),
-                              MSFlexGrid1->verticalHeader()->defaultSectionSize() * MSFlexGrid1->rows() + 4);
-    MSFlexGrid1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    MSFlexGrid1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
 
     auto *top = new QHBoxLayout;
     top->addWidget(unitSelector());

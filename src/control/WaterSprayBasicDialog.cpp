@@ -10,7 +10,6 @@
 
 #include <QGridLayout>
 #include <QHBoxLayout>
-#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -66,17 +65,14 @@ WaterSprayBasicDialog::WaterSprayBasicDialog(const WindowServices &services)
     }
     Text8 = addDigitField(QStringLiteral("Text8"), 3, QStringLiteral("000"));
     place(3, 0, Text8, QStringLiteral("制御ﾃﾞｰﾀ設定  ："), QStringLiteral("_秒"), QStringLiteral("Text8"));
-    fieldGrid->setColumnMinimumWidth(2, 40);
+    fieldGrid->setColumnMinimumWidth(2, 48); // unit labels, and the gap between the columns
+    fieldGrid->setColumnStretch(6, 1);
 
     MSFlexGrid1 =
         addGrid(QStringLiteral("MSFlexGrid1"), Rows + 1, {3120, 1520, 1520},
                 {QStringLiteral("季節時間帯,曜日別"), QStringLiteral("噴射時間"), QStringLiteral("休止時間")},
                 {QStringLiteral("第一季節_第一時間帯"), QStringLiteral("第一季節_第二時間帯"),
                  QStringLiteral("第一季節_第三時間帯"), QStringLiteral("第一季節_第四時間帯")});
-    MSFlexGrid1->setFixedSize(MSFlexGrid1->fullWidth(),
-                              MSFlexGrid1->verticalHeader()->defaultSectionSize() * MSFlexGrid1->rows() + 4);
-    MSFlexGrid1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    MSFlexGrid1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
 
     auto *top = new QHBoxLayout;
     top->addWidget(Label16);

@@ -73,6 +73,9 @@ private slots:
         QCOMPARE(w->findChild<QLabel *>("Label1")->text(), QStringLiteral("_秒"));
         QCOMPARE(w->Text1->text(), QStringLiteral("000"));
         QCOMPARE(w->Text1->maxLength(), 3);
+        w->Text1->clear();
+        QTest::keyClicks(w->Text1, "4a.5");
+        QCOMPARE(w->Text1->text(), QStringLiteral("45"));
         QCOMPARE(w->Command1->text() + w->Command3->text(), QStringLiteral("書込読取"));
         QCOMPARE(w->unitSelector()->itemText(12), QStringLiteral("　ＩＤ_Ｎｏ ： １２"));
     }

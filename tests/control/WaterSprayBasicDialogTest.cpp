@@ -66,6 +66,9 @@ private slots:
             w->setStatus("before");
             QTest::mouseClick(field, Qt::LeftButton);
             QCOMPARE(w->status(), *spec.hint ? QString::fromUtf8(spec.hint) : QStringLiteral("before"));
+            field->clear();
+            QTest::keyClicks(field, "7x+ 2");
+            QCOMPARE(field->text(), QStringLiteral("72"));
         }
 
         // Opening another window leaves this one open.

@@ -41,6 +41,13 @@ QList<SimUnit> twoUnits(const QByteArray &kind)
     return {unit("01", kind, 1), unit("05", kind, 5)};
 }
 
+// With UNITDESK_SCREENSHOTS set, the window as it looks now goes into that folder.
+void screenshot(QWidget *w, const char *name)
+{
+    if (const QByteArray dir = qgetenv("UNITDESK_SCREENSHOTS"); !dir.isEmpty())
+        w->grab().save(QString::fromLocal8Bit(dir) + "/" + name);
+}
+
 void endWritePause(QWidget *w)
 {
     emit w->findChild<QTimer *>(SettingsWindow::WritePauseTimer)->timeout({});
@@ -70,8 +77,10 @@ private slots:
         QCOMPARE(w->Text1->text(), QStringLiteral("05"));
         QCOMPARE(w->Text2->text(), QStringLiteral("120"));
         QCOMPARE(w->Label19->text(), QStringLiteral("30_% 50_%"));
-        if (const QByteArray dir = qgetenv("UNITDESK_SCREENSHOTS"); !dir.isEmpty())
-            w->grab().save(QString::fromLocal8Bit(dir) + "/basic-conditions.png");
+        line.w().state().GroupNo = "01"; // as if a group had been stored
+        line.sim.sendMonitoring();
+        QTRY_COMPARE(w->Label16->text(), QStringLiteral("GRP_01 ： CH_05"));
+        screenshot(w, "basic-conditions.png");
 
         type(w->Text4, "150");
         w->MSFlexGrid1->setSelection(1, 2, 1, 2);
@@ -115,6 +124,7 @@ private slots:
         QTRY_COMPARE(w->status(), QStringLiteral(" 読み取り完了"));
         QCOMPARE(w->MSFlexGrid1->textMatrix(1, 1), QStringLiteral("休止"));
         QCOMPARE(w->MSFlexGrid1->textMatrix(3, 2), QStringLiteral("連続"));
+        screenshot(w, "control-rates.png");
 
         w->MSFlexGrid1->setSelection(12, 1, 12, 2);
         type(w->Text1, "75");
@@ -147,6 +157,7 @@ private slots:
         QTRY_COMPARE(w->status(), QStringLiteral(" 読み取り完了"));
         QCOMPARE(w->Text1->text(), QStringLiteral("05"));
         QCOMPARE(w->Text2->text(), QStringLiteral("035"));
+        screenshot(w, "water-spray-basic.png");
 
         type(w->Text2, "40");
         w->MSFlexGrid1->setSelection(4, 2, 4, 2);
