@@ -53,7 +53,10 @@ void SetUpDigitField(QLineEdit *field, int maxLength, const QString &text)
     field->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     field->setMaxLength(maxLength);
     field->setText(text);
-    // The context menu's paste would pass around the key filter.
+    // Paste from the context menu, a drop and an input method's text would all pass around
+    // the key filter.
     field->setContextMenuPolicy(Qt::NoContextMenu);
+    field->setAcceptDrops(false);
+    field->setAttribute(Qt::WA_InputMethodEnabled, false);
     field->installEventFilter(new DigitFilter(field));
 }

@@ -76,6 +76,8 @@ private slots:
         QCOMPARE(field.text(), QStringLiteral("1"));
         QCOMPARE(m_beeps, 1);
         QCOMPARE(field.contextMenuPolicy(), Qt::NoContextMenu);
+        QVERIFY(!field.acceptDrops());
+        QVERIFY(!field.testAttribute(Qt::WA_InputMethodEnabled));
     }
 };
 
