@@ -34,8 +34,10 @@ bool DigitFilter::eventFilter(QObject *watched, QEvent *event)
 {
     if (event->type() == QEvent::KeyPress) {
         auto *key = static_cast<QKeyEvent *>(event);
-        const bool focusKey = key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab;
-        if (!focusKey && !key->text().isEmpty() && !allowed(key->text())) {
+        // Some platforms give these keys a text of their own; they type nothing.
+        const bool editingKey =
+            key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab || key->key() == Qt::Key_Delete;
+        if (!editingKey && !key->text().isEmpty() && !allowed(key->text())) {
             beep();
             return true;
         }
