@@ -90,6 +90,13 @@ private slots:
         QCOMPARE(fields, (QStringList{"03", "35", "30", "180", "6", "12"}));
         QCOMPARE(ControlFixture::cells(w->MSFlexGrid1, 1), (QStringList{"060 _秒", "030 _秒"}));
         QCOMPARE(ControlFixture::cells(w->MSFlexGrid1, 5), (QStringList{"010 _秒", "020 _秒"}));
+
+        // Without BASE_WJ.TXT the fields keep what was loaded and the grid file is not read.
+        QVERIFY(f.window->windows().unload(Id));
+        QFile::remove(DriveMap::toNative(ControlFixture::path("BASE_WJ.TXT")));
+        w = f.open<WaterSprayBasicDialog>(Id);
+        QCOMPARE(w->Text2->text(), QStringLiteral("35"));
+        QCOMPARE(ControlFixture::cells(w->MSFlexGrid1, 1), (QStringList{"", ""}));
     }
 
     void replyThenWrite()
