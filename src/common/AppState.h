@@ -67,6 +67,11 @@ struct AppState {
     DownloadContext Download;
     QString SlotLabels;
     QString OpenedLogFile;
+
+    // Field texts of BASE.TXT and BASE_WJ.TXT as last loaded: a window opened while its
+    // file is missing shows what was loaded before (empty when nothing was).
+    std::array<QString, 7> BasicFieldTexts;
+    std::array<QString, 7> WaterSprayBasicFieldTexts; // the seventh is never used
 };
 
 // "00:00,00:30,...,23:30": label k is the 5 characters at 0-based offset 6 * k.

@@ -34,8 +34,10 @@ bool DigitFilter::eventFilter(QObject *watched, QEvent *event)
 {
     if (event->type() == QEvent::KeyPress) {
         auto *key = static_cast<QKeyEvent *>(event);
-        const bool focusKey = key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab;
-        if (!focusKey && !key->text().isEmpty() && !allowed(key->text())) {
+        // Some platforms give these keys a text of their own; they type nothing.
+        const bool editingKey =
+            key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab || key->key() == Qt::Key_Delete;
+        if (!editingKey && !key->text().isEmpty() && !allowed(key->text())) {
             beep();
             return true;
         }
@@ -53,7 +55,10 @@ void SetUpDigitField(QLineEdit *field, int maxLength, const QString &text)
     field->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     field->setMaxLength(maxLength);
     field->setText(text);
-    // The context menu's paste would pass around the key filter.
+    // Paste from the context menu, a drop and an input method's text would all pass around
+    // the key filter.
     field->setContextMenuPolicy(Qt::NoContextMenu);
+    field->setAcceptDrops(false);
+    field->setAttribute(Qt::WA_InputMethodEnabled, false);
     field->installEventFilter(new DigitFilter(field));
 }

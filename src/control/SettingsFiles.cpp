@@ -1,5 +1,6 @@
 #include "SettingsFiles.h"
 
+#include "BasicConditionsCodec.h"
 #include "common/DriveMap.h"
 #include "common/TextFile.h"
 #include "ui/Grid.h"
@@ -64,6 +65,30 @@ bool RewriteQuotedLine(const QString &logicalPath, const QString &value)
     if (!DriveMap::fileExists(logicalPath))
         return true;
     return TextFile::writeQuotedLine(logicalPath, value);
+}
+
+bool LoadBasicConditionFiles(std::array<QString, 7> &fields, Grid &rateGrid, Grid &weekdayGrid)
+{
+    const auto line = ReadQuotedLine(controlPath(QStringLiteral("BASE.TXT")));
+    if (line)
+        fields = DecodeBaseLine(*line);
+    const bool complete = line && LoadGridFile(rateGrid, controlPath(QStringLiteral("CONT1.TXT"))) &&
+                          LoadGridFile(weekdayGrid, controlPath(QStringLiteral("WEEK.TXT")));
+    rateGrid.setCurrentCell(1, 1);
+    weekdayGrid.setCurrentCell(1, 1);
+    return complete;
+}
+
+bool LoadWaterSprayBasicFiles(std::array<QString, 7> &fields, Grid &grid)
+{
+    const auto line = ReadQuotedLine(controlPath(QStringLiteral("BASE_WJ.TXT")));
+    if (line) {
+        const BaseLineFields read = DecodeBaseLine(*line);
+        std::copy(read.begin(), read.begin() + 6, fields.begin());
+    }
+    const bool complete = line && LoadGridFile(grid, controlPath(QStringLiteral("CONT_WJ1.TXT")));
+    grid.setCurrentCell(1, 1);
+    return complete;
 }
 
 } // namespace SettingsFiles

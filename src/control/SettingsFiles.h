@@ -4,6 +4,7 @@
 // TAB, the line of row r being line r of the file). Every rewrite replaces the file only
 // when complete, so a failed write leaves the old file as it was.
 #include <QString>
+#include <array>
 #include <optional>
 
 class Grid;
@@ -28,5 +29,13 @@ bool WriteQuotedLine(const QString &logicalPath, const QString &value);
 // The same for the files the system only rewrites, never creates: true (nothing written)
 // when the file does not exist.
 bool RewriteQuotedLine(const QString &logicalPath, const QString &value);
+
+// The basic conditions files: BASE.TXT into the seven field texts, then CONT1.TXT into the
+// rate grid and WEEK.TXT into the weekday grid. The first failure (a missing file, one with
+// more lines than its grid has rows) ends the load: a missing BASE.TXT leaves the fields
+// as they were and reads neither grid. Both grids end on row 1, column 1.
+bool LoadBasicConditionFiles(std::array<QString, 7> &fields, Grid &rateGrid, Grid &weekdayGrid);
+// The same for BASE_WJ.TXT (six fields; character 19 is not read) and CONT_WJ1.TXT.
+bool LoadWaterSprayBasicFiles(std::array<QString, 7> &fields, Grid &grid);
 
 } // namespace SettingsFiles

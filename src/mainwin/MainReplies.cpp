@@ -53,9 +53,9 @@ void MainWindow::ShowMonitoringReply(const QByteArray &reply)
     m_state.UnitChNo = t.unitChNo;
     Label13->setText(t.version);
     Combo1->setEditText(t.unitIdText);
-    // The dialogs that echo the live values (group/channel labels of the basic conditions
-    // windows, their unit ID lists, the current labels of the current value and DSP windows)
-    // are written here, from t, once they exist.
+    // The dialogs that echo the live values (group/channel labels, unit ID lists, current
+    // labels) do so in their own steps, which run after this one and read UnitChNo and
+    // SprayNo as set here.
     showChannelName();
     Label8->setText(t.state);
 }

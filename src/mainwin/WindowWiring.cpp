@@ -3,6 +3,9 @@
 // reply table names the windows in: the main window first, then the dialogs.
 #include "MainWindow.h"
 #include "Program.h"
+#include "control/BasicConditionsDialog.h"
+#include "control/ControlRatesDialog.h"
+#include "control/WaterSprayBasicDialog.h"
 #include "link/PortSettingsDialog.h"
 #include "link/ReplyRoutes.h"
 #include "logstore/DownloadSession.h"
@@ -22,6 +25,9 @@ void WireWindows(const WindowServices &services, ReplyRoutes &routes, MainWindow
     PortSettingsDialog::wire(services);
     MonthlyViewDialog::wire(services);
     DailyViewDialog::wire(services);
+    BasicConditionsDialog::wire(services);
+    ControlRatesDialog::wire(services);
+    WaterSprayBasicDialog::wire(services);
 
     const MainLabels mainLabels{[&main] { main.showGroupLabels(); }, [&main] { main.showGroupName(); },
                                 [&main] { main.Label19->clear(); }};

@@ -76,6 +76,14 @@ private slots:
         QCOMPARE(field.text(), QStringLiteral("1"));
         QCOMPARE(m_beeps, 1);
         QCOMPARE(field.contextMenuPolicy(), Qt::NoContextMenu);
+        // Delete edits as usual, even where the platform gives it a text.
+        field.setCursorPosition(0);
+        QKeyEvent del(QEvent::KeyPress, Qt::Key_Delete, Qt::NoModifier, QStringLiteral("\x7f"));
+        QApplication::sendEvent(&field, &del);
+        QCOMPARE(field.text(), QString());
+        QCOMPARE(m_beeps, 1);
+        QVERIFY(!field.acceptDrops());
+        QVERIFY(!field.testAttribute(Qt::WA_InputMethodEnabled));
     }
 };
 
