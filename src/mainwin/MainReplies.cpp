@@ -53,9 +53,8 @@ void MainWindow::ShowMonitoringReply(const QByteArray &reply)
     m_state.UnitChNo = t.unitChNo;
     Label13->setText(t.version);
     Combo1->setEditText(t.unitIdText);
-    // The dialogs that echo the live values (group/channel labels of the basic conditions
-    // windows, their unit ID lists, the current labels of the current value and DSP windows)
-    // are written here, from t, once they exist.
+    // The dialogs that echo the live values (group/channel labels, unit ID lists, current
+    // labels) do so in their own steps, which run after this one.
     showChannelName();
     Label8->setText(t.state);
 }
@@ -73,7 +72,8 @@ void MainWindow::ShowClockReply(const QByteArray &reply)
     clock.weekdayDigit = c.weekdayDigit;
     clock.weekdayName = UnitWeekdayName(c.weekdayDigit, clock.weekdayName);
     Label18->setText(c.dateTime);
-    // The unit clock window's labels (c.clockDate, c.clockTime) are written here once it exists.
+    // The unit clock window writes its labels in its own step, after this one has taken
+    // the weekday name.
     if (m_state.Download.RangeDownload == 0)
         Label19->setText(c.band);
 }

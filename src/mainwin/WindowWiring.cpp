@@ -6,6 +6,10 @@
 #include "link/PortSettingsDialog.h"
 #include "link/ReplyRoutes.h"
 #include "logstore/DownloadSession.h"
+#include "maint/CurrentValueDialog.h"
+#include "maint/DspSettingsDialog.h"
+#include "maint/UnitClockDialog.h"
+#include "maint/UnitSettingsChangeDialog.h"
 #include "registry/ChannelNamesDialog.h"
 #include "registry/GroupAssignDialog.h"
 #include "registry/GroupNamesDialog.h"
@@ -22,6 +26,10 @@ void WireWindows(const WindowServices &services, ReplyRoutes &routes, MainWindow
     PortSettingsDialog::wire(services);
     MonthlyViewDialog::wire(services);
     DailyViewDialog::wire(services);
+    UnitSettingsChangeDialog::wire(services);
+    CurrentValueDialog::wire(services);
+    DspSettingsDialog::wire(services);
+    UnitClockDialog::wire(services);
 
     const MainLabels mainLabels{[&main] { main.showGroupLabels(); }, [&main] { main.showGroupName(); },
                                 [&main] { main.Label19->clear(); }};
