@@ -158,6 +158,22 @@ private slots:
                      values);
     }
 
+    // Every length of reply, up to past the end: each value is whole or empty, never a
+    // piece, and only "E"+"DT" is a reading.
+    void dspReplyOfEveryLength()
+    {
+        const QByteArray full = "EDT0001000200030004000500060007XYZ";
+        for (int n = 1; n <= full.size(); ++n) {
+            const auto r = DecodeDspReply(full.left(n));
+            QCOMPARE(bool(r), n >= 3);
+            if (!r)
+                continue;
+            const QStringList values{r->Text8, r->Text7, r->Text4, r->Text1, r->Text2, r->continuous1, r->continuous2};
+            for (int i = 0; i < values.size(); ++i)
+                QCOMPARE(values[i], n >= 7 + 4 * i ? QStringLiteral("000%1").arg(i + 1) : QString());
+        }
+    }
+
     void dspFileLine()
     {
         QCOMPARE(DspFromFileLine("\"0012\""), QStringLiteral("0012"));
