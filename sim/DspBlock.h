@@ -8,7 +8,16 @@
 namespace simsettings {
 
 // Value positions in the block and in the read answer after "EDT".
-enum DspValue { ControlCheck, Offset, Divisor, Multiplier, BackData, Continuous1, Continuous2, DspValueCount };
+enum DspValue {
+    ControlCheck,
+    Offset,
+    Divisor,
+    Multiplier,
+    BackData,
+    Continuous1,
+    Continuous2,
+    DspValueCount
+};
 
 // "E" + "DT" + the seven values: 31 characters.
 QByteArray dspReadReply(SimUnit &unit);

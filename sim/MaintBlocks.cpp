@@ -19,7 +19,8 @@ bool isDigits(const QByteArray &text)
 }
 
 // The payload of code + payload + "ID" when its width is one of those given, else nothing.
-std::optional<QByteArray> payloadOf(const QByteArray &request, const char *code, std::initializer_list<int> widths)
+std::optional<QByteArray> payloadOf(const QByteArray &request, const char *code,
+                                    std::initializer_list<int> widths)
 {
     const int codeLength = int(qstrlen(code));
     if (!request.startsWith(code) || !request.endsWith("ID"))

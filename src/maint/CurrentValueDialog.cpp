@@ -3,9 +3,9 @@
 #include "CurrentValueCodec.h"
 #include "MaintLayout.h"
 
-#include "link/LiveDisplay.h"
 #include "common/AppState.h"
 #include "control/SettingsFiles.h"
+#include "link/LiveDisplay.h"
 
 #include <QComboBox>
 #include <QLabel>

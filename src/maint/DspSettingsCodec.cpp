@@ -18,7 +18,7 @@ const std::array<DspSetting, 5> &DspSettings()
 const std::array<const char *, 5> &DspLoadOrder()
 {
     static const std::array<const char *, 5> order{"IMULTI.TXT", "LOGCONT.TXT", "IDIV.TXT", "IOFST.TXT",
-                                                    "ICONT.TXT"};
+                                                   "ICONT.TXT"};
     return order;
 }
 

@@ -17,7 +17,8 @@ struct Place {
     int left, top;
 };
 // Each value's button and, 480 twips below it, its field.
-constexpr std::array<Place, 5> ButtonPlaces{{{1800, 600}, {3240, 600}, {360, 1800}, {1680, 1800}, {3240, 1800}}};
+constexpr std::array<Place, 5> ButtonPlaces{
+    {{1800, 600}, {3240, 600}, {360, 1800}, {1680, 1800}, {3240, 1800}}};
 
 } // namespace
 
@@ -34,10 +35,11 @@ DspSettingsDialog::DspSettingsDialog(const WindowServices &services)
     for (size_t i = 0; i < DspSettings().size(); ++i) {
         const DspSetting &setting = DspSettings()[i];
         const Place at = ButtonPlaces[i];
-        auto *button = placed(new QPushButton(QString::fromUtf8(setting.caption), this), at.left, at.top, 1260, 375);
+        auto *button =
+            placed(new QPushButton(QString::fromUtf8(setting.caption), this), at.left, at.top, 1260, 375);
         button->setObjectName(QLatin1String(setting.button));
-        placed(addDigitField(QLatin1String(setting.field), 4, QStringLiteral("0000")), at.left, at.top + 480, 1095,
-               375);
+        placed(addDigitField(QLatin1String(setting.field), 4, QStringLiteral("0000")), at.left, at.top + 480,
+               1095, 375);
         connect(button, &QPushButton::clicked, this, [this, &setting] { write(setting); });
     }
     // The control check value is in amperes.

@@ -43,9 +43,11 @@ UnitClockDialog::UnitClockDialog(const WindowServices &services)
     Command2 = placed(new QPushButton(QStringLiteral("終了"), this), 3840, 120, 840, 375);
     Command2->setObjectName(QStringLiteral("Command2"));
     placed(addLabel(QStringLiteral("Label3"), QStringLiteral("子機現在年月日時刻")), 480, 600, 3600, 300);
-    Label2 = placed(addLabel(QStringLiteral("Label2"), QStringLiteral("00年00月00日_日")), 120, 960, 2400, 300);
+    Label2 =
+        placed(addLabel(QStringLiteral("Label2"), QStringLiteral("00年00月00日_日")), 120, 960, 2400, 300);
     Label4 = placed(addLabel(QStringLiteral("Label4"), QStringLiteral("00時00分00秒")), 2640, 960, 2040, 300);
-    placed(addLabel(QStringLiteral("Label5"), QStringLiteral("子機時刻設定用パソコン時計")), 480, 1560, 3600, 300);
+    placed(addLabel(QStringLiteral("Label5"), QStringLiteral("子機時刻設定用パソコン時計")), 480, 1560, 3600,
+           300);
     Label6 = placed(addLabel(QStringLiteral("Label6"), QString()), 240, 2040, 2300, 300);
     Label7 = placed(addLabel(QStringLiteral("Label7"), QString()), 2640, 2040, 2040, 300);
     FixClientArea(*this, 4800, 2520, false, 3000, 3000);

@@ -119,7 +119,8 @@ void UnitSettingsChangeDialog::changeSpeed()
 
 void UnitSettingsChangeDialog::changeAlarmControl()
 {
-    if (!confirm(QStringLiteral("警報制御の設定変更"), QStringLiteral(" 警報制御の設定を変更します"), ChangeCaption))
+    if (!confirm(QStringLiteral("警報制御の設定変更"), QStringLiteral(" 警報制御の設定を変更します"),
+                 ChangeCaption))
         return;
     setUnitSettingStatus(QStringLiteral("  警報制御の実行設定を変更中 "));
     sendWhenOpen(AlarmControlRequest(m_alarmFlag));
@@ -133,7 +134,8 @@ void UnitSettingsChangeDialog::changeChannel()
         refuseWrite(BadValue{QStringLiteral("Text3")});
         return;
     }
-    if (!confirm(QStringLiteral("子機温度 CH_NO 変更"), QStringLiteral("子機温度 CH を変更します"), ChangeCaption))
+    if (!confirm(QStringLiteral("子機温度 CH_NO 変更"), QStringLiteral("子機温度 CH を変更します"),
+                 ChangeCaption))
         return;
     setUnitSettingStatus(QStringLiteral(" 温度 CH 変更中 "));
     sendWhenOpen(*request);
@@ -141,7 +143,8 @@ void UnitSettingsChangeDialog::changeChannel()
 
 void UnitSettingsChangeDialog::eraseLog()
 {
-    if (!confirm(QStringLiteral("子機ﾛｸﾞﾃﾞｰﾀ消去"), QStringLiteral("  子機ﾛｸﾞﾃﾞｰﾀを全て消去します"), EraseCaption))
+    if (!confirm(QStringLiteral("子機ﾛｸﾞﾃﾞｰﾀ消去"), QStringLiteral("  子機ﾛｸﾞﾃﾞｰﾀを全て消去します"),
+                 EraseCaption))
         return;
     const Prompt::Message again{QStringLiteral("ﾃﾞｰﾀを全て消去します 本当に宜しいですか??"), EraseCaption,
                                 Prompt::Buttons::OkCancel, Prompt::Icon::Warning, Prompt::Answer::Cancel};

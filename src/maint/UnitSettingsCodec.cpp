@@ -31,7 +31,9 @@ QByteArray LineSpeedRequest(const QByteArray &code)
 
 QString LineSpeedStatusLine(const QByteArray &code)
 {
-    return QString::fromLatin1("\x02" "BR48" + code + "\x03");
+    return QString::fromLatin1("\x02"
+                               "BR48" +
+                               code + "\x03");
 }
 
 QByteArray AlarmControlRequest(const QByteArray &flag)

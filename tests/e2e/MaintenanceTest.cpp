@@ -23,7 +23,8 @@
 namespace {
 // Opens the window with the basic conditions window's toolbar button. Where that window is
 // not part of the program, the window is opened as that button opens it.
-template <class W> W *openFromBasicConditions(OnTheLine &l, WindowId id, const QString &button, const char *panel)
+template <class W>
+W *openFromBasicConditions(OnTheLine &l, WindowId id, const QString &button, const char *panel)
 {
     WindowSet &windows = l.w().windows();
     if (windows.isRegistered(WindowId::Form10)) {
@@ -71,7 +72,8 @@ private slots:
         OnTheLine l(unit("01", "A", 1));
         QDir().mkpath(l.root.path() + "/ZRLOG/CONTROL");
         QVERIFY(SettingsFiles::WriteQuotedLine(SettingsFiles::controlPath("CTLEVEL.TXT"), "075100"));
-        auto *w = openFromBasicConditions<CurrentValueDialog>(l, WindowId::Form11, "電流値調整", " 電流値 調整");
+        auto *w =
+            openFromBasicConditions<CurrentValueDialog>(l, WindowId::Form11, "電流値調整", " 電流値 調整");
         QVERIFY(w && w->isVisible());
         QCOMPARE(w->status(), QStringLiteral(" 電流値 調整"));
         QCOMPARE(w->Text1->text(), QStringLiteral("075"));
@@ -83,7 +85,8 @@ private slots:
         type(w->Text1, "250");
         w->Text2->setText("120");
         w->Command2->click();
-        QTRY_COMPARE(l.sim.unit("01")->blocks.value("CT"), QByteArray("\xB5" "000120"));
+        QTRY_COMPARE(l.sim.unit("01")->blocks.value("CT"), QByteArray("\xB5"
+                                                                      "000120"));
         QCOMPARE(controlFile(l, "CTLEVEL.TXT"), QByteArray("\"250120\"\r\n"));
         QTRY_COMPARE(w->status(), QStringLiteral(" 書込み完了")); // after the pause
 
@@ -103,7 +106,8 @@ private slots:
     void dspSettings()
     {
         OnTheLine l(unit("01", "A", 1));
-        auto *w = openFromBasicConditions<DspSettingsDialog>(l, WindowId::Form13, "ＤＳＰ設定", " ＤＳＰ 動作条件設定");
+        auto *w = openFromBasicConditions<DspSettingsDialog>(l, WindowId::Form13, "ＤＳＰ設定",
+                                                             " ＤＳＰ 動作条件設定");
         QVERIFY(w && w->isVisible());
         type(w->findChild<QLineEdit *>("Text1"), "12");
         w->findChild<QPushButton *>("Command1")->click();

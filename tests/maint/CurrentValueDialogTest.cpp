@@ -45,10 +45,18 @@ private slots:
         QTest::addColumn<QString>("content"); // "-" for no file
         QTest::addColumn<QString>("level");
         QTest::addColumn<QString>("adjust");
-        QTest::newRow("no file") << "-" << "000" << "000";
-        QTest::newRow("damaged level") << "\"1x0120\"\r\n" << "000" << "120";
-        QTest::newRow("cut") << "\"07\r\n" << "000" << "000";
-        QTest::newRow("empty file") << "" << "000" << "000";
+        QTest::newRow("no file") << "-"
+                                 << "000"
+                                 << "000";
+        QTest::newRow("damaged level") << "\"1x0120\"\r\n"
+                                       << "000"
+                                       << "120";
+        QTest::newRow("cut") << "\"07\r\n"
+                             << "000"
+                             << "000";
+        QTest::newRow("empty file") << ""
+                                    << "000"
+                                    << "000";
     }
     void loadsWhatTheFileHolds()
     {
@@ -70,14 +78,20 @@ private slots:
         QTest::addColumn<bool>("fileExists");
         QTest::addColumn<QByteArray>("frame");
         QTest::addColumn<QByteArray>("file");
-        QTest::newRow("100/000, no file made") << "100" << "000" << false << QByteArray("WPp000000ID")
-                                               << QByteArray("(missing)");
-        QTest::newRow("075/120 rewrites the file") << "75" << "120" << true << QByteArray("WP7500120ID")
-                                                   << QByteArray("\"075120\"\r\n");
-        QTest::newRow("250: one byte 0xB5") << "250" << "7" << true << QByteArray("WP\xB5" "000007ID")
+        QTest::newRow("100/000, no file made")
+            << "100"
+            << "000" << false << QByteArray("WPp000000ID") << QByteArray("(missing)");
+        QTest::newRow("075/120 rewrites the file")
+            << "75"
+            << "120" << true << QByteArray("WP7500120ID") << QByteArray("\"075120\"\r\n");
+        QTest::newRow("250: one byte 0xB5") << "250"
+                                            << "7" << true
+                                            << QByteArray("WP\xB5"
+                                                          "000007ID")
                                             << QByteArray("\"250007\"\r\n");
-        QTest::newRow("300: plain tens, 3 third") << "300" << "050" << false << QByteArray("WP0030050ID")
-                                                  << QByteArray("(missing)");
+        QTest::newRow("300: plain tens, 3 third")
+            << "300"
+            << "050" << false << QByteArray("WP0030050ID") << QByteArray("(missing)");
     }
     void writes()
     {
@@ -121,9 +135,15 @@ private slots:
         QTest::addColumn<QString>("level");
         QTest::addColumn<QString>("adjust");
         QTest::addColumn<QString>("field");
-        QTest::newRow("empty level") << "" << "100" << "Text1";
-        QTest::newRow("adjustment not digits") << "100" << "1a" << "Text2";
-        QTest::newRow("empty adjustment") << "100" << "" << "Text2";
+        QTest::newRow("empty level") << ""
+                                     << "100"
+                                     << "Text1";
+        QTest::newRow("adjustment not digits") << "100"
+                                               << "1a"
+                                               << "Text2";
+        QTest::newRow("empty adjustment") << "100"
+                                          << ""
+                                          << "Text2";
     }
     void refusesWhatDoesNotFit()
     {
@@ -166,7 +186,8 @@ private slots:
         QCOMPARE(w->Text1->text(), QStringLiteral("150"));
         QCOMPARE(w->Text2->text(), QStringLiteral("123"));
         QCOMPARE(w->status(), QStringLiteral(" 取り込み完了"));
-        f.reply("P\xF5" "00xx100"); // both flags: no level shown
+        f.reply("P\xF5"
+                "00xx100"); // both flags: no level shown
         QCOMPARE(w->Text1->text(), QString());
         QCOMPARE(w->Text2->text(), QStringLiteral("100"));
     }

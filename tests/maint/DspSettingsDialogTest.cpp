@@ -32,7 +32,8 @@ private slots:
         QStringList captions;
         for (const char *name : {"Command1", "Command3", "Command4", "Command5", "Command6", "Command2"})
             captions << MaintFixture::child<QPushButton>(w, name)->text();
-        QCOMPARE(captions, (QStringList{"電流乗率", "制御確認値", "電流割率", "電流ｵﾌｾｯﾄ", "裏 データ", "読取"}));
+        QCOMPARE(captions,
+                 (QStringList{"電流乗率", "制御確認値", "電流割率", "電流ｵﾌｾｯﾄ", "裏 データ", "読取"}));
         QCOMPARE(MaintFixture::child<QLineEdit>(w, "Text7")->geometry(), QRect(112, 152, 73, 25));
         QCOMPARE(w->Label2->text(), QStringLiteral("000.0_A"));
         w->close();
@@ -58,15 +59,25 @@ private slots:
         QTest::addColumn<QByteArray>("frame");
         QTest::addColumn<QString>("file");
         QTest::addColumn<QString>("status");
-        QTest::newRow("multiplier 12") << "Command1" << "Text1" << "12" << QByteArray("ADIR0012ID") << "IMULTI.TXT"
+        QTest::newRow("multiplier 12") << "Command1"
+                                       << "Text1"
+                                       << "12" << QByteArray("ADIR0012ID") << "IMULTI.TXT"
                                        << "電流乗率の書込み中";
-        QTest::newRow("control check") << "Command3" << "Text8" << "300" << QByteArray("ADCN0300ID") << "ICONT.TXT"
+        QTest::newRow("control check") << "Command3"
+                                       << "Text8"
+                                       << "300" << QByteArray("ADCN0300ID") << "ICONT.TXT"
                                        << "制御確認_データの書込み中";
-        QTest::newRow("divisor") << "Command4" << "Text4" << "9999" << QByteArray("ADIC9999ID") << "IDIV.TXT"
+        QTest::newRow("divisor") << "Command4"
+                                 << "Text4"
+                                 << "9999" << QByteArray("ADIC9999ID") << "IDIV.TXT"
                                  << "電流割率の書込み中";
-        QTest::newRow("offset") << "Command5" << "Text7" << "0" << QByteArray("ADOF0000ID") << "IOFST.TXT"
+        QTest::newRow("offset") << "Command5"
+                                << "Text7"
+                                << "0" << QByteArray("ADOF0000ID") << "IOFST.TXT"
                                 << "電流値OFFSET_の書込み中";
-        QTest::newRow("back data") << "Command6" << "Text2" << "7" << QByteArray("WL0007ID") << "LOGCONT.TXT"
+        QTest::newRow("back data") << "Command6"
+                                   << "Text2"
+                                   << "7" << QByteArray("WL0007ID") << "LOGCONT.TXT"
                                    << "裏データの書込み中";
     }
     void writes()
@@ -120,8 +131,10 @@ private slots:
         DspSettingsDialog *w = open(f);
         MaintFixture::type(w->findChild<QLineEdit *>("Text1"), "12");
         MaintFixture::click(w, "Command1");
-        QCOMPARE(f.messages(), QStringList{"ファイルの保存|ファイルに書き込めません。\nC:\\ZRLOG\\CONTROL\\IMULTI.TXT"});
-        QCOMPARE(f.sent(12), QByteArray("\x02" "ADIR0012ID\x03"));
+        QCOMPARE(f.messages(),
+                 QStringList{"ファイルの保存|ファイルに書き込めません。\nC:\\ZRLOG\\CONTROL\\IMULTI.TXT"});
+        QCOMPARE(f.sent(12), QByteArray("\x02"
+                                        "ADIR0012ID\x03"));
     }
 
     void readAnswerAndAcknowledgements()
@@ -129,13 +142,14 @@ private slots:
         MaintFixture f;
         DspSettingsDialog *w = open(f);
         w->Command2->click();
-        QCOMPARE(f.sent(10), QByteArray("\x02" "ADRDDTID\x03"));
+        QCOMPARE(f.sent(10), QByteArray("\x02"
+                                        "ADRDDTID\x03"));
         QCOMPARE(w->status(), QStringLiteral(" ＤＳＰ 動作条件設定")); // reading sets no text
         f.reply("EDT0001000200030004000500060007");
         QCOMPARE(fields(w), (QStringList{"0001", "0002", "0003", "0004", "0005"}));
         QCOMPARE(w->status(), QStringLiteral(" 読み取り完了"));
         QCOMPARE(f.file("IMULTI.TXT"), QByteArray("(missing)")); // the answer writes no file
-        f.reply("EDT00090008"); // cut: what is missing is emptied
+        f.reply("EDT00090008");                                  // cut: what is missing is emptied
         QCOMPARE(fields(w), (QStringList{"0009", "0008", "", "", ""}));
         f.reply("EX", 2); // "EX" is also an "E" reply
         QCOMPARE(w->status(), QStringLiteral(" 書込み完了"));

@@ -16,14 +16,27 @@ private slots:
         QTest::addColumn<QString>("ct");
         QTest::addColumn<QString>("adjust");
         QTest::addColumn<QByteArray>("payload");
-        QTest::newRow("075/120 plain") << "075" << "120" << QByteArray("7500120");
-        QTest::newRow("150/100 flag 0x40") << "150" << "100" << QByteArray("u000100");
-        QTest::newRow("100/000") << "100" << "000" << QByteArray("p000000");
-        QTest::newRow("250 flag 0x80 byte") << "250" << "007" << QByteArray("\xB5" "000007");
-        QTest::newRow("299") << "299" << "999" << QByteArray("\xB9" "90" "0999");
-        QTest::newRow("300 goes out plain") << "300" << "050" << QByteArray("0030050");
-        QTest::newRow("999 plain") << "999" << "001" << QByteArray("9990001");
-        QTest::newRow("short digits padded") << "7" << "12" << QByteArray("0700012");
+        QTest::newRow("075/120 plain") << "075"
+                                       << "120" << QByteArray("7500120");
+        QTest::newRow("150/100 flag 0x40") << "150"
+                                           << "100" << QByteArray("u000100");
+        QTest::newRow("100/000") << "100"
+                                 << "000" << QByteArray("p000000");
+        QTest::newRow("250 flag 0x80 byte") << "250"
+                                            << "007"
+                                            << QByteArray("\xB5"
+                                                          "000007");
+        QTest::newRow("299") << "299"
+                             << "999"
+                             << QByteArray("\xB9"
+                                           "90"
+                                           "0999");
+        QTest::newRow("300 goes out plain") << "300"
+                                            << "050" << QByteArray("0030050");
+        QTest::newRow("999 plain") << "999"
+                                   << "001" << QByteArray("9990001");
+        QTest::newRow("short digits padded") << "7"
+                                             << "12" << QByteArray("0700012");
     }
     void ctPayload()
     {
@@ -41,11 +54,21 @@ private slots:
         QTest::addColumn<QString>("ct");
         QTest::addColumn<QString>("adjust");
         QTest::addColumn<QString>("field");
-        QTest::newRow("level too wide") << "1000" << "100" << "Text1";
-        QTest::newRow("level empty") << "" << "100" << "Text1";
-        QTest::newRow("adjustment not digits") << "100" << "1a" << "Text2";
-        QTest::newRow("adjustment empty") << "100" << "" << "Text2";
-        QTest::newRow("both bad: the first") << "" << "" << "Text1";
+        QTest::newRow("level too wide") << "1000"
+                                        << "100"
+                                        << "Text1";
+        QTest::newRow("level empty") << ""
+                                     << "100"
+                                     << "Text1";
+        QTest::newRow("adjustment not digits") << "100"
+                                               << "1a"
+                                               << "Text2";
+        QTest::newRow("adjustment empty") << "100"
+                                          << ""
+                                          << "Text2";
+        QTest::newRow("both bad: the first") << ""
+                                             << ""
+                                             << "Text1";
     }
     void ctRefused()
     {
@@ -62,18 +85,34 @@ private slots:
         QTest::addColumn<QByteArray>("reply");
         QTest::addColumn<QString>("level");
         QTest::addColumn<QString>("adjust");
-        QTest::newRow("plain 050/123") << QByteArray("P500xx123") << "050" << "123";
-        QTest::newRow("0x75 is 150") << QByteArray("Pu00xx100") << "150" << "100";
-        QTest::newRow("0xB5 is 250") << QByteArray("P\xB5" "00xx007") << "250" << "007";
-        QTest::newRow("plain hundreds 3") << QByteArray("P003xx050") << "300" << "050";
-        QTest::newRow("both flags: no level") << QByteArray("P\xF5" "00xx100") << "" << "100";
-        QTest::newRow("flag on the units byte") << QByteArray("P5u0xx100") << "" << "100";
-        QTest::newRow("flag on the hundreds byte") << QByteArray("P50uxx100") << "" << "100";
-        QTest::newRow("tens not a digit") << QByteArray("PA00xx100") << "" << "100";
-        QTest::newRow("adjustment damaged") << QByteArray("P500xx1*3") << "050" << "";
-        QTest::newRow("short") << QByteArray("P50") << "" << "";
-        QTest::newRow("letter only") << QByteArray("P") << "" << "";
-        QTest::newRow("adjustment cut") << QByteArray("P500xx12") << "050" << "";
+        QTest::newRow("plain 050/123") << QByteArray("P500xx123") << "050"
+                                       << "123";
+        QTest::newRow("0x75 is 150") << QByteArray("Pu00xx100") << "150"
+                                     << "100";
+        QTest::newRow("0xB5 is 250") << QByteArray("P\xB5"
+                                                   "00xx007")
+                                     << "250"
+                                     << "007";
+        QTest::newRow("plain hundreds 3") << QByteArray("P003xx050") << "300"
+                                          << "050";
+        QTest::newRow("both flags: no level") << QByteArray("P\xF5"
+                                                            "00xx100")
+                                              << ""
+                                              << "100";
+        QTest::newRow("flag on the units byte") << QByteArray("P5u0xx100") << ""
+                                                << "100";
+        QTest::newRow("flag on the hundreds byte") << QByteArray("P50uxx100") << ""
+                                                   << "100";
+        QTest::newRow("tens not a digit") << QByteArray("PA00xx100") << ""
+                                          << "100";
+        QTest::newRow("adjustment damaged") << QByteArray("P500xx1*3") << "050"
+                                            << "";
+        QTest::newRow("short") << QByteArray("P50") << ""
+                               << "";
+        QTest::newRow("letter only") << QByteArray("P") << ""
+                                     << "";
+        QTest::newRow("adjustment cut") << QByteArray("P500xx12") << "050"
+                                        << "";
     }
     void ctReply()
     {
@@ -90,10 +129,18 @@ private slots:
         QTest::addColumn<QString>("line");
         QTest::addColumn<QString>("level");
         QTest::addColumn<QString>("adjust");
-        QTest::newRow("as written") << "\"075120\"" << "075" << "120";
-        QTest::newRow("cut") << "\"0751" << "075" << "";
-        QTest::newRow("damaged level") << "\"0x5120\"" << "" << "120";
-        QTest::newRow("empty") << "" << "" << "";
+        QTest::newRow("as written") << "\"075120\""
+                                    << "075"
+                                    << "120";
+        QTest::newRow("cut") << "\"0751"
+                             << "075"
+                             << "";
+        QTest::newRow("damaged level") << "\"0x5120\""
+                                       << ""
+                                       << "120";
+        QTest::newRow("empty") << ""
+                               << ""
+                               << "";
     }
     void ctFileLine()
     {
@@ -135,11 +182,10 @@ private slots:
         QTest::newRow("full read answer")
             << QByteArray("EDT0001000200030004000500060007") << true
             << QStringList{"0001", "0002", "0003", "0004", "0005", "0006", "0007"};
-        QTest::newRow("cut inside the back data")
-            << QByteArray("EDT000100020003000400") << true << QStringList{"0001", "0002", "0003", "0004", "", "", ""};
-        QTest::newRow("damaged offset")
-            << QByteArray("EDT00010*0200030004000500060007") << true
-            << QStringList{"0001", "", "0003", "0004", "0005", "0006", "0007"};
+        QTest::newRow("cut inside the back data") << QByteArray("EDT000100020003000400") << true
+                                                  << QStringList{"0001", "0002", "0003", "0004", "", "", ""};
+        QTest::newRow("damaged offset") << QByteArray("EDT00010*0200030004000500060007") << true
+                                        << QStringList{"0001", "", "0003", "0004", "0005", "0006", "0007"};
         QTest::newRow("DT only") << QByteArray("EDT") << true << QStringList{"", "", "", "", "", "", ""};
         QTest::newRow("E alone: acknowledgement") << QByteArray("E") << false << QStringList();
         QTest::newRow("ED: acknowledgement") << QByteArray("ED") << false << QStringList();
@@ -154,7 +200,8 @@ private slots:
         const auto r = DecodeDspReply(reply);
         QCOMPARE(bool(r), isReading);
         if (r)
-            QCOMPARE((QStringList{r->Text8, r->Text7, r->Text4, r->Text1, r->Text2, r->continuous1, r->continuous2}),
+            QCOMPARE((QStringList{r->Text8, r->Text7, r->Text4, r->Text1, r->Text2, r->continuous1,
+                                  r->continuous2}),
                      values);
     }
 
@@ -168,7 +215,8 @@ private slots:
             QCOMPARE(bool(r), n >= 3);
             if (!r)
                 continue;
-            const QStringList values{r->Text8, r->Text7, r->Text4, r->Text1, r->Text2, r->continuous1, r->continuous2};
+            const QStringList values{r->Text8, r->Text7,       r->Text4,      r->Text1,
+                                     r->Text2, r->continuous1, r->continuous2};
             for (int i = 0; i < values.size(); ++i)
                 QCOMPARE(values[i], n >= 7 + 4 * i ? QStringLiteral("000%1").arg(i + 1) : QString());
         }
@@ -184,7 +232,8 @@ private slots:
     void unitSettingsRequests()
     {
         QCOMPARE(LineSpeedRequest("03"), QByteArray("BR0348ID"));
-        QCOMPARE(LineSpeedStatusLine("03"), QString::fromLatin1("\x02" "BR4803\x03"));
+        QCOMPARE(LineSpeedStatusLine("03"), QString::fromLatin1("\x02"
+                                                                "BR4803\x03"));
         QCOMPARE(AlarmControlRequest("OF"), QByteArray("CNOFID"));
         QCOMPARE(TemperatureChannelRequest("7").value_or(""), QByteArray("TP07ID"));
         QCOMPARE(TemperatureChannelRequest("12").value_or(""), QByteArray("TP12ID"));
@@ -203,12 +252,24 @@ private slots:
         QTest::addColumn<QString>("toggle"); // "-" when left as it is
         QTest::addColumn<QString>("channel");
         QTest::addColumn<QString>("speed");
-        QTest::newRow("all known") << QByteArray("KSOF0704") << "OF" << "07" << "56700";
-        QTest::newRow("4800") << QByteArray("KSON1200") << "ON" << "12" << " 4800";
-        QTest::newRow("unknown speed code") << QByteArray("KSON0105") << "ON" << "01" << "";
-        QTest::newRow("unknown flag") << QByteArray("KSXX0102") << "-" << "01" << "19200";
-        QTest::newRow("damaged channel") << QByteArray("KSON*102") << "ON" << "-" << "19200";
-        QTest::newRow("short") << QByteArray("KSO") << "-" << "-" << "";
+        QTest::newRow("all known") << QByteArray("KSOF0704") << "OF"
+                                   << "07"
+                                   << "56700";
+        QTest::newRow("4800") << QByteArray("KSON1200") << "ON"
+                              << "12"
+                              << " 4800";
+        QTest::newRow("unknown speed code") << QByteArray("KSON0105") << "ON"
+                                            << "01"
+                                            << "";
+        QTest::newRow("unknown flag") << QByteArray("KSXX0102") << "-"
+                                      << "01"
+                                      << "19200";
+        QTest::newRow("damaged channel") << QByteArray("KSON*102") << "ON"
+                                         << "-"
+                                         << "19200";
+        QTest::newRow("short") << QByteArray("KSO") << "-"
+                               << "-"
+                               << "";
     }
     void unitSettingsReply()
     {
@@ -231,8 +292,8 @@ private slots:
         QTest::newRow("Tuesday") << QDateTime(QDate(2013, 11, 12), QTime(9, 5, 30)) << "2013/11/12_Tue"
                                  << "09:05:30" << QByteArray("1112090530131");
         QTest::newRow("last second but one of 2013")
-            << QDateTime(QDate(2013, 12, 31), QTime(23, 59, 58)) << "2013/12/31_Tue" << "23:59:58"
-            << QByteArray("1231235958131");
+            << QDateTime(QDate(2013, 12, 31), QTime(23, 59, 58)) << "2013/12/31_Tue"
+            << "23:59:58" << QByteArray("1231235958131");
         QTest::newRow("Sunday is 6") << QDateTime(QDate(2026, 12, 13), QTime(0, 0, 0)) << "2026/12/13_Sun"
                                      << "00:00:00" << QByteArray("1213000000266");
         QTest::newRow("Monday is 0") << QDateTime(QDate(2026, 12, 7), QTime(12, 0, 1)) << "2026/12/07_Mon"

@@ -12,7 +12,10 @@ namespace maint_test {
 // the maintenance windows only write its status panel.
 class BasicStandIn : public SettingsWindow {
 public:
-    explicit BasicStandIn(const WindowServices &s) : SettingsWindow(s, WindowId::Form10, QStringLiteral("基本条件設定")) {}
+    explicit BasicStandIn(const WindowServices &s)
+        : SettingsWindow(s, WindowId::Form10, QStringLiteral("基本条件設定"))
+    {
+    }
 };
 } // namespace maint_test
 

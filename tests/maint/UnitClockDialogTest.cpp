@@ -78,10 +78,13 @@ private slots:
         QTest::addColumn<QByteArray>("reply");
         QTest::addColumn<QString>("date");
         QTest::addColumn<QString>("time");
-        QTest::newRow("Monday 2013") << QByteArray("A0905003012081200130001") << "2013年12月08日_月" << "09時05分";
-        QTest::newRow("Sunday") << QByteArray("A2359005812311206130001") << "2013年12月31日_日" << "23時59分";
+        QTest::newRow("Monday 2013") << QByteArray("A0905003012081200130001") << "2013年12月08日_月"
+                                     << "09時05分";
+        QTest::newRow("Sunday") << QByteArray("A2359005812311206130001") << "2013年12月31日_日"
+                                << "23時59分";
         // A weekday digit outside 0-6 keeps the name the unit last gave (Sunday, from the first reply).
-        QTest::newRow("weekday 9") << QByteArray("A1000000001011109140001") << "2014年01月01日_日" << "10時00分";
+        QTest::newRow("weekday 9") << QByteArray("A1000000001011109140001") << "2014年01月01日_日"
+                                   << "10時00分";
         QTest::newRow("short: left as it was") << QByteArray("A10000000010111091") << "2013年12月31日_日"
                                                << "23時59分";
     }

@@ -40,8 +40,8 @@ private slots:
         QStringList captions;
         for (const char *name : {"Command2", "Command3", "Command4", "Command5", "Command6"})
             captions << MaintFixture::child<QPushButton>(w, name)->text();
-        QCOMPARE(captions,
-                 (QStringList{"読取", "RS_485 通信速度", "警報 制御 実行", "温度 子機 ＣＨ_NO", "子機 モニターの全消去"}));
+        QCOMPARE(captions, (QStringList{"読取", "RS_485 通信速度", "警報 制御 実行", "温度 子機 ＣＨ_NO",
+                                        "子機 モニターの全消去"}));
         QCOMPARE(w->Label1->geometry(), QRect(8, 168, 280, 20));
         w->close();
         QCOMPARE(f.window->Label19->text(), QString());
@@ -66,15 +66,19 @@ private slots:
         QTest::addColumn<QString>("progress");  // UnitSettingStatus once sent
         QTest::addColumn<QByteArray>("frame");
         QTest::newRow("speed") << "Command3" << QStringList{"子機設定の変更|子機RS485通信速度を変更します"}
-                               << "子機RS485通信速度変更" << "  RS485 通信速度 変更中 " << QByteArray("BR0148ID");
+                               << "子機RS485通信速度変更"
+                               << "  RS485 通信速度 変更中 " << QByteArray("BR0148ID");
         QTest::newRow("alarm") << "Command4" << QStringList{"子機設定の変更| 警報制御の設定を変更します"}
-                               << "警報制御の設定変更" << "  警報制御の実行設定を変更中 " << QByteArray("CNONID");
+                               << "警報制御の設定変更"
+                               << "  警報制御の実行設定を変更中 " << QByteArray("CNONID");
         QTest::newRow("channel") << "Command5" << QStringList{"子機設定の変更|子機温度 CH を変更します"}
-                                 << "子機温度 CH_NO 変更" << " 温度 CH 変更中 " << QByteArray("TP00ID");
+                                 << "子機温度 CH_NO 変更"
+                                 << " 温度 CH 変更中 " << QByteArray("TP00ID");
         QTest::newRow("erase") << "Command6"
                                << QStringList{"子機ﾛｸﾞの消去|  子機ﾛｸﾞﾃﾞｰﾀを全て消去します",
                                               "子機ﾛｸﾞの消去|ﾃﾞｰﾀを全て消去します 本当に宜しいですか??"}
-                               << "子機ﾛｸﾞﾃﾞｰﾀ消去" << "  子機ﾛｸﾞﾃﾞｰﾀを全て消去中 " << QByteArray("CLID");
+                               << "子機ﾛｸﾞﾃﾞｰﾀ消去"
+                               << "  子機ﾛｸﾞﾃﾞｰﾀを全て消去中 " << QByteArray("CLID");
     }
     void confirmedActions()
     {
@@ -136,8 +140,10 @@ private slots:
         QCOMPARE(w->Label1->text(), QString()); // a pick clears the status line
         f.answers = {Answer::Ok};
         MaintFixture::click(w, "Command3");
-        QCOMPARE(f.sent(10), QByteArray("\x02" "BR0348ID\x03"));
-        QCOMPARE(w->Label1->text(), QString::fromLatin1("\x02" "BR4803\x03"));
+        QCOMPARE(f.sent(10), QByteArray("\x02"
+                                        "BR0348ID\x03"));
+        QCOMPARE(w->Label1->text(), QString::fromLatin1("\x02"
+                                                        "BR4803\x03"));
     }
 
     void alarmToggle_data()
@@ -207,7 +213,9 @@ private slots:
         f.answers = {Answer::Ok, Answer::Ok};
         MaintFixture::click(w, "Command3");
         MaintFixture::click(w, "Command4");
-        QCOMPARE(f.sent(16), QByteArray("\x02" "BR0148ID\x03\x02" "CNONID\x03"));
+        QCOMPARE(f.sent(16), QByteArray("\x02"
+                                        "BR0148ID\x03\x02"
+                                        "CNONID\x03"));
 
         f.reply("KSXX*109"); // unknown flag, damaged channel, unknown speed
         QCOMPARE(w->Command1->text(), QStringLiteral("OF"));

@@ -18,10 +18,13 @@ private slots:
         QTest::addColumn<QByteArrayList>("requests");
         QTest::addColumn<QByteArrayList>("answers");
         QTest::newRow("CT level until written") << QByteArrayList{"RPID"} << QByteArrayList{"P75000100"};
-        QTest::newRow("CT level 250 written, read back")
-            << QByteArrayList{"WP\xB5" "000120ID", "RPID"} << QByteArrayList{"WP", "P\xB5" "0000120"};
-        QTest::newRow("WP of another length") << QByteArrayList{"WP000012ID", "RPID"}
-                                              << QByteArrayList{"(none)", "P75000100"};
+        QTest::newRow("CT level 250 written, read back") << QByteArrayList{"WP\xB5"
+                                                                           "000120ID",
+                                                                           "RPID"}
+                                                         << QByteArrayList{"WP", "P\xB5"
+                                                                                 "0000120"};
+        QTest::newRow("WP of another length")
+            << QByteArrayList{"WP000012ID", "RPID"} << QByteArrayList{"(none)", "P75000100"};
         QTest::newRow("DSP values until written")
             << QByteArrayList{"ADRDDTID"} << QByteArrayList{"EDT0030000501000012000100600120"};
         QTest::newRow("each DSP value in its place")
@@ -29,18 +32,17 @@ private slots:
             << QByteArrayList{"EOK", "EOK", "EOK", "EOK", "EOK", "EDT0001000300020099000400600120"};
         QTest::newRow("DSP value not digits") << QByteArrayList{"ADIR00x9ID"} << QByteArrayList{"(none)"};
         QTest::newRow("line settings until written") << QByteArrayList{"KKID"} << QByteArrayList{"KSON0101"};
-        QTest::newRow("line settings written")
-            << QByteArrayList{"BR0348ID", "CNOFID", "TP07ID", "KKID"}
-            << QByteArrayList{"KK", "KK", "KK", "KSOF0703"};
-        QTest::newRow("malformed line settings")
-            << QByteArrayList{"BR03ID", "CNXXID", "TP7ID", "KKID"}
-            << QByteArrayList{"(none)", "(none)", "(none)", "KSON0101"};
+        QTest::newRow("line settings written") << QByteArrayList{"BR0348ID", "CNOFID", "TP07ID", "KKID"}
+                                               << QByteArrayList{"KK", "KK", "KK", "KSOF0703"};
+        QTest::newRow("malformed line settings") << QByteArrayList{"BR03ID", "CNXXID", "TP7ID", "KKID"}
+                                                 << QByteArrayList{"(none)", "(none)", "(none)", "KSON0101"};
         QTest::newRow("erase") << QByteArrayList{"CLID"} << QByteArrayList{"KM|KE"};
         QTest::newRow("clock set, then reported")
             << QByteArrayList{"WT1231235958131ID"} << QByteArrayList{"A23590058123112011300011"};
         QTest::newRow("clock without weekday")
             << QByteArrayList{"WT123123595813ID"} << QByteArrayList{"A23590058123112011300011"};
-        QTest::newRow("impossible clock: no answer") << QByteArrayList{"WT1332235958131ID"} << QByteArrayList{""};
+        QTest::newRow("impossible clock: no answer")
+            << QByteArrayList{"WT1332235958131ID"} << QByteArrayList{""};
     }
     void answers()
     {
