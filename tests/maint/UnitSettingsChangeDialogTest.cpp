@@ -237,7 +237,9 @@ private slots:
         QFETCH(QString, text);
         MaintFixture f;
         UnitSettingsChangeDialog *w = open(f);
-        f.reply(reply); // the one-letter "K" step does not run after it
+        const int before = f.dispatched;
+        f.reply(reply);
+        QCOMPARE(f.dispatched - before, 1); // the one-letter "K" stage does not see it
         QCOMPARE(status(f), text);
         tick(w);
         QCOMPARE(w->Label1->text(), text);
