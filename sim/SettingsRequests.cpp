@@ -1,6 +1,7 @@
 #include "SettingsRequests.h"
 
 #include "ControlBlocks.h"
+#include "MaintBlocks.h"
 
 #include <vector>
 
@@ -11,6 +12,7 @@ namespace {
 // Each family answers the requests of its own blocks and passes on the others.
 const std::vector<Family> families{
     controlBlocks,
+    maintBlocks,
 };
 
 } // namespace

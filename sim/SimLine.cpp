@@ -258,8 +258,12 @@ void SimLine::pumpTransfer()
         return;
     const QDate date(2000 + t.yy, t.mm, t.day);
     const int records = date < t.today ? 48 : date == t.today ? t.todaySlots : 0;
+    // What the unit logged before its log was erased is gone.
+    int firstSlot = 0;
+    if (const QDateTime erased = t.unit.logsErasedAt; erased.isValid() && date <= erased.date())
+        firstSlot = date < erased.date() ? records : unitreply::completedSlots(erased.time());
     sendFrame(unitreply::logHeader(t.unit, t.day));
-    for (int slot = 0; slot < records; ++slot) {
+    for (int slot = firstSlot; slot < records; ++slot) {
         if (m_recordsUntilSilence == 0) {
             m_recordsUntilSilence = -1;
             m_silence = m_silenceAfterRecords;

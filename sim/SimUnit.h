@@ -23,6 +23,9 @@ struct SimUnit {
     // written; a block never written answers with its default.
     QHash<QByteArray, QByteArray> blocks;
 
+    // When the unit's stored log was last erased ("CL"): no record before it is sent.
+    QDateTime logsErasedAt;
+
     // The unit's clock is the PC clock shifted by an offset, or frozen at a fixed time.
     qint64 clockOffsetMs = 0;
     QDateTime frozenClock;

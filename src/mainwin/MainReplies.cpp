@@ -73,7 +73,8 @@ void MainWindow::ShowClockReply(const QByteArray &reply)
     clock.weekdayDigit = c.weekdayDigit;
     clock.weekdayName = UnitWeekdayName(c.weekdayDigit, clock.weekdayName);
     Label18->setText(c.dateTime);
-    // The unit clock window's labels (c.clockDate, c.clockTime) are written here once it exists.
+    // The unit clock window writes its labels in its own step, after this one has taken
+    // the weekday name.
     if (m_state.Download.RangeDownload == 0)
         Label19->setText(c.band);
 }

@@ -9,6 +9,10 @@
 #include "link/PortSettingsDialog.h"
 #include "link/ReplyRoutes.h"
 #include "logstore/DownloadSession.h"
+#include "maint/CurrentValueDialog.h"
+#include "maint/DspSettingsDialog.h"
+#include "maint/UnitClockDialog.h"
+#include "maint/UnitSettingsChangeDialog.h"
 #include "registry/ChannelNamesDialog.h"
 #include "registry/GroupAssignDialog.h"
 #include "registry/GroupNamesDialog.h"
@@ -28,6 +32,10 @@ void WireWindows(const WindowServices &services, ReplyRoutes &routes, MainWindow
     BasicConditionsDialog::wire(services);
     ControlRatesDialog::wire(services);
     WaterSprayBasicDialog::wire(services);
+    UnitSettingsChangeDialog::wire(services);
+    CurrentValueDialog::wire(services);
+    DspSettingsDialog::wire(services);
+    UnitClockDialog::wire(services);
 
     const MainLabels mainLabels{[&main] { main.showGroupLabels(); }, [&main] { main.showGroupName(); },
                                 [&main] { main.Label19->clear(); }};
