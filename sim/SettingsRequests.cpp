@@ -1,5 +1,7 @@
 #include "SettingsRequests.h"
 
+#include "ScheduleBlocks.h"
+
 #include <vector>
 
 namespace simsettings {
@@ -7,7 +9,9 @@ namespace simsettings {
 namespace {
 
 // Each family answers the requests of its own blocks and passes on the others.
-const std::vector<Family> families{};
+const std::vector<Family> families{
+    scheduleBlocks,
+};
 
 } // namespace
 

@@ -17,6 +17,7 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
+#include <QScrollBar>
 
 SettingsWindow::SettingsWindow(const WindowServices &services, WindowId id, const QString &caption)
     : QWidget(services.mainWindow, Qt::Tool), m_services(services)
@@ -164,6 +165,11 @@ Grid *SettingsWindow::addGrid(const QString &name, int rows, const QList<int> &w
     for (int r = 0; r < rowTitles.size(); ++r)
         grid->setTextMatrix(r + 1, 0, rowTitles[r]);
     grid->setCurrentCell(1, 1);
+    // Every row and column shows: no scroll bars, no empty margin.
+    grid->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    grid->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    grid->setFixedSize(grid->fullWidth() - grid->verticalScrollBar()->sizeHint().width(),
+                       grid->verticalHeader()->defaultSectionSize() * rows + 2 * grid->frameWidth());
     return grid;
 }
 

@@ -68,7 +68,7 @@ public:
     QLineEdit *addDigitField(const QString &name, int maxLength, const QString &text,
                              const QString &clickHint = QString());
     // A grid with one fixed row and column, the column widths in twips, every cell centred,
-    // row 0 and column 0 holding the titles given.
+    // row 0 and column 0 holding the titles given, sized to show every cell.
     Grid *addGrid(const QString &name, int rows, const QList<int> &widthsTwips,
                   const QStringList &columnTitles, const QStringList &rowTitles);
     // Every selected cell of the grid (the rectangle from the current cell) takes the text.

@@ -3,6 +3,11 @@
 // reply table names the windows in: the main window first, then the dialogs.
 #include "MainWindow.h"
 #include "Program.h"
+#include "control/ContinuousModeDialog.h"
+#include "control/SeasonBandsDialog.h"
+#include "control/SensorNumberDialog.h"
+#include "control/TemperatureRangeDialog.h"
+#include "control/TimeBandsDialog.h"
 #include "link/PortSettingsDialog.h"
 #include "link/ReplyRoutes.h"
 #include "logstore/DownloadSession.h"
@@ -22,6 +27,11 @@ void WireWindows(const WindowServices &services, ReplyRoutes &routes, MainWindow
     PortSettingsDialog::wire(services);
     MonthlyViewDialog::wire(services);
     DailyViewDialog::wire(services);
+    SeasonBandsDialog::wire(services);
+    TimeBandsDialog::wire(services);
+    TemperatureRangeDialog::wire(services);
+    SensorNumberDialog::wire(services);
+    ContinuousModeDialog::wire(services);
 
     const MainLabels mainLabels{[&main] { main.showGroupLabels(); }, [&main] { main.showGroupName(); },
                                 [&main] { main.Label19->clear(); }};
