@@ -50,22 +50,28 @@ BandsWindow::BandsWindow(const WindowServices &services, WindowId id, const QStr
     top->addWidget(Command3);
     top->addWidget(Command2);
 
+    constexpr int Gap = 4; // between a title and what it heads
     auto *lists = new QGridLayout;
+    lists->setVerticalSpacing(Gap);
     lists->addWidget(label2, 0, 0, Qt::AlignHCenter);
     lists->addWidget(label3, 0, 1, Qt::AlignHCenter);
-    lists->addWidget(List1, 1, 0);
-    lists->addWidget(List2, 1, 1);
-    // A list no taller than the grid, and never taller than its entries need.
-    for (QListWidget *list : {List1, List2})
-        list->setMaximumHeight(qMin(MSFlexGrid1->height(),
-                                    list->sizeHintForRow(0) * list->count() + 2 * list->frameWidth()));
+    lists->addWidget(List1, 1, 0, Qt::AlignTop);
+    lists->addWidget(List2, 1, 1, Qt::AlignTop);
+    // The list titles level with the grid's top; each list as tall as its entries need,
+    // ending with the grid, though never showing fewer than eight entries.
+    for (QListWidget *list : {List1, List2}) {
+        const int rowHeight = list->sizeHintForRow(0), frame = 2 * list->frameWidth();
+        const int room = qMax(MSFlexGrid1->height() - label2->sizeHint().height() - Gap, 8 * rowHeight + frame);
+        list->setFixedHeight(qMin(room, rowHeight * list->count() + frame));
+    }
 
     auto *gridColumn = new QVBoxLayout;
+    gridColumn->setSpacing(Gap);
     gridColumn->addWidget(label1);
     gridColumn->addWidget(MSFlexGrid1);
     gridColumn->addStretch(1);
     auto *listColumn = new QVBoxLayout;
-    listColumn->addSpacing(label1->sizeHint().height());
+    listColumn->addSpacing(label1->sizeHint().height() + Gap);
     listColumn->addLayout(lists);
     listColumn->addStretch(1);
 
