@@ -5,10 +5,13 @@
 namespace BandCells {
 
 namespace {
+bool asciiDigit(QChar c)
+{
+    return c >= u'0' && c <= u'9';
+}
 bool digitsAt(const QString &text, int from)
 {
-    return text.at(from).isDigit() && text.at(from).unicode() < 0x80 && text.at(from + 1).isDigit() &&
-           text.at(from + 1).unicode() < 0x80;
+    return asciiDigit(text.at(from)) && asciiDigit(text.at(from + 1));
 }
 } // namespace
 

@@ -116,12 +116,12 @@ QStringList BandsWindow::cellsFrom(int firstRow, int count) const
 {
     QStringList out;
     for (int i = 0; i < count; ++i)
-        out << MSFlexGrid1->textMatrix(firstRow + i / 2, i % 2 + 1);
+        out << MSFlexGrid1->textMatrix(firstRow - 1 + BandCells::rowOf(i), BandCells::colOf(i));
     return out;
 }
 
 void BandsWindow::setCellsFrom(int firstRow, const QStringList &cells)
 {
     for (int i = 0; i < cells.size(); ++i)
-        MSFlexGrid1->setTextMatrix(firstRow + i / 2, i % 2 + 1, cells[i]);
+        MSFlexGrid1->setTextMatrix(firstRow - 1 + BandCells::rowOf(i), BandCells::colOf(i), cells[i]);
 }

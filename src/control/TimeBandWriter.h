@@ -25,7 +25,6 @@ public:
     void acknowledged();
     // While a second frame is waiting or unanswered, reads are refused.
     bool isPending() const { return !m_payload.isEmpty(); }
-    QByteArray payload() const { return m_payload; }
     QTimer &timer() { return m_timer; } // "Timer1"
 
 signals:
