@@ -13,9 +13,11 @@ std::optional<QByteArray> TemperatureCode(const QString &field)
     const QRegularExpressionMatch m = number.match(field.mid(1));
     if (!m.hasMatch())
         return std::nullopt;
-    const int tenths = m.captured(1).toInt() * 10 + m.captured(2).toInt();
-    if (m.captured(1).size() > 3 || tenths > 999)
+    static const QRegularExpression leadingZeros(QStringLiteral("^0+"));
+    const QString whole = m.captured(1).remove(leadingZeros);
+    if (whole.size() > 2) // 100 degrees or more
         return std::nullopt;
+    const int tenths = whole.toInt() * 10 + m.captured(2).toInt();
     return field.left(1).toLatin1() + QByteArray::number(tenths).rightJustified(3, '0');
 }
 

@@ -20,6 +20,9 @@ private slots:
         QTest::newRow("point without decimal") << "+5." << QByteArray("+050");
         QTest::newRow("decimal only") << "-.5" << QByteArray("-005");
         QTest::newRow("sign only: zero") << "+" << QByteArray("+000");
+        QTest::newRow("leading zeros") << "+0050" << QByteArray("+500");
+        QTest::newRow("many leading zeros") << "+00000000001" << QByteArray("+010");
+        QTest::newRow("100 after zeros") << "-0100" << QByteArray();
         QTest::newRow("no sign") << "35.0" << QByteArray();
         QTest::newRow("empty") << "" << QByteArray();
         QTest::newRow("100 degrees") << "+100" << QByteArray();
