@@ -114,9 +114,12 @@ std::optional<QList<QByteArray>> maintBlocks(SimUnit &unit, const QByteArray &re
         unitBlock(unit).replace(0, 2, *p);
         return QList<QByteArray>{"KK"};
     }
+    // The temperature sensor number and the unit's temperature channel are one setting,
+    // written by two windows that wait for different acknowledgements: the unit gives both.
     if (const auto p = payloadOf(request, "TP", {2}); p && isDigits(*p)) {
         unitBlock(unit).replace(2, 2, *p);
-        return QList<QByteArray>{"KK"};
+        unit.blocks.insert("sensorNumber", *p);
+        return QList<QByteArray>{"TK", "KK"};
     }
     if (request == "CLID") {
         unit.logsErasedAt = unit.now();

@@ -2,6 +2,7 @@
 
 #include "ControlBlocks.h"
 #include "MaintBlocks.h"
+#include "ScheduleBlocks.h"
 
 #include <vector>
 
@@ -13,6 +14,7 @@ namespace {
 const std::vector<Family> families{
     controlBlocks,
     maintBlocks,
+    scheduleBlocks,
 };
 
 } // namespace

@@ -6,6 +6,11 @@
 #include "control/BasicConditionsDialog.h"
 #include "control/ControlRatesDialog.h"
 #include "control/WaterSprayBasicDialog.h"
+#include "control/ContinuousModeDialog.h"
+#include "control/SeasonBandsDialog.h"
+#include "control/SensorNumberDialog.h"
+#include "control/TemperatureRangeDialog.h"
+#include "control/TimeBandsDialog.h"
 #include "link/PortSettingsDialog.h"
 #include "link/ReplyRoutes.h"
 #include "logstore/DownloadSession.h"
@@ -36,6 +41,11 @@ void WireWindows(const WindowServices &services, ReplyRoutes &routes, MainWindow
     CurrentValueDialog::wire(services);
     DspSettingsDialog::wire(services);
     UnitClockDialog::wire(services);
+    SeasonBandsDialog::wire(services);
+    TimeBandsDialog::wire(services);
+    TemperatureRangeDialog::wire(services);
+    SensorNumberDialog::wire(services);
+    ContinuousModeDialog::wire(services);
 
     const MainLabels mainLabels{[&main] { main.showGroupLabels(); }, [&main] { main.showGroupName(); },
                                 [&main] { main.Label19->clear(); }};

@@ -33,7 +33,7 @@ private slots:
         QTest::newRow("DSP value not digits") << QByteArrayList{"ADIR00x9ID"} << QByteArrayList{"(none)"};
         QTest::newRow("line settings until written") << QByteArrayList{"KKID"} << QByteArrayList{"KSON0101"};
         QTest::newRow("line settings written") << QByteArrayList{"BR0348ID", "CNOFID", "TP07ID", "KKID"}
-                                               << QByteArrayList{"KK", "KK", "KK", "KSOF0703"};
+                                               << QByteArrayList{"KK", "KK", "TK|KK", "KSOF0703"};
         QTest::newRow("malformed line settings") << QByteArrayList{"BR03ID", "CNXXID", "TP7ID", "KKID"}
                                                  << QByteArrayList{"(none)", "(none)", "(none)", "KSON0101"};
         QTest::newRow("erase") << QByteArrayList{"CLID"} << QByteArrayList{"KM|KE"};
