@@ -81,7 +81,6 @@ private slots:
         QTest::newRow("first half without padding") << "WJ" + Bands1 + "ID" << QByteArray("RJ12345678912345ID");
         QTest::newRow("second half, bad padding") << "WK" + Bands2 + "000000000001ID" << QByteArray("RKID");
         QTest::newRow("range without sign") << QByteArray("TC0050-055ID") << QByteArray("TRID");
-        QTest::newRow("sensor of one digit") << QByteArray("TP7ID") << QByteArray("TQID");
         QTest::newRow("continuous time short") << QByteArray("ADRL090ID") << QByteArray("ADRDDTID");
     }
     void damagedWritesAreIgnored()
