@@ -96,6 +96,7 @@ void LogChartDialog::setData(const QString &title, const LogSeries::Table &table
     connect(m_timeAxis, &QDateTimeAxis::rangeChanged, this, label);
 
     QMap<QString, QValueAxis *> unitAxes; // one value axis per unit, sides taken in turn
+    QMap<QString, std::pair<double, double>> ranges; // from zero to the values of each unit
     const QList<LogSeries::Series> series = LogSeries::chartSeries(table);
     for (int i = 0; i < series.size(); ++i) {
         const LogSeries::Series &s = series[i];
@@ -108,6 +109,12 @@ void LogChartDialog::setData(const QString &title, const LogSeries::Table &table
         }
         const QString name = table.columns[i].title();
         const QPen pen(lineColours[i % 4], 1.5);
+        auto &[low, high] = ranges[s.unit];
+        for (const QList<QPointF> &run : s.runs)
+            for (const QPointF &p : run) {
+                low = qMin(low, p.y());
+                high = qMax(high, p.y());
+            }
         // A run per stretch without gaps; the legend names the column once.
         for (int r = 0; r < s.runs.size(); ++r) {
             auto *line = new QLineSeries;
@@ -121,8 +128,12 @@ void LogChartDialog::setData(const QString &title, const LogSeries::Table &table
                 c->legend()->markers(line).value(0)->setVisible(false);
         }
     }
-    for (QValueAxis *axis : unitAxes)
-        axis->applyNiceNumbers();
+    // A flat line still gets a span (nice numbers of an empty span are none).
+    for (auto it = unitAxes.begin(); it != unitAxes.end(); ++it) {
+        const auto [low, high] = ranges.value(it.key());
+        it.value()->setRange(low, high > low ? high : low + 1);
+        it.value()->applyNiceNumbers();
+    }
 }
 
 bool LogChartDialog::exportPng()
