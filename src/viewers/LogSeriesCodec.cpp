@@ -2,6 +2,8 @@
 
 #include "common/Vb.h"
 
+#include <QHash>
+
 namespace LogSeries {
 
 using LogView::View;
@@ -67,7 +69,7 @@ QList<Column> valueColumns(View view, const QString &kind)
     return {column(1, "A", 1), column(2, "A", 1), column(3, "sec", 0), column(4, "sec", 0)};
 }
 
-Table table(View view, const QString &kind, const QStringList &lines)
+Table table(View view, const QString &kind, const QStringList &lines, const LogView::Loaded &shown)
 {
     Table t;
     t.columns = valueColumns(view, kind);
@@ -79,16 +81,24 @@ Table table(View view, const QString &kind, const QStringList &lines)
     t.from = QDateTime(first, QTime(0, 0));
     t.to = QDateTime(view == View::Daily ? first.addDays(1) : first.addMonths(1), QTime(0, 0));
 
-    const int count = qMin<qsizetype>(qMax<qsizetype>(lines.size() - 1, 0), LogView::recordRows(view));
+    const int count = qMin<qsizetype>(lines.size() - 1, shown.rows.size());
     t.records.reserve(count);
+    // Local midnight of each day once: a local QDateTime per slot costs more than the rest.
+    QHash<QDate, qint64> midnights;
+    auto midnight = [&](const QDate &date) {
+        auto it = midnights.find(date);
+        if (it == midnights.end())
+            it = midnights.insert(date, QDateTime(date, QTime(0, 0)).toMSecsSinceEpoch());
+        return *it;
+    };
     for (int r = 1; r <= count; ++r) {
         const QString &line = lines[r];
         const QDate date = view == View::Daily ? first : QDate(first.year(), first.month(), twoDigits(line, 1));
         const QTime time(twoDigits(line, 4), twoDigits(line, 7));
         if (!date.isValid() || !time.isValid() || line.size() < 8 || line[5] != QLatin1Char(':'))
             continue;
-        const std::array<QString, 4> cells = LogView::recordCells(view, kind, line);
-        Slot slot{QDateTime(date, time), {}};
+        const std::array<QString, 4> &cells = shown.rows[r - 1].cells;
+        Slot slot{date, time, midnight(date) + time.msecsSinceStartOfDay(), {}};
         slot.values.reserve(t.columns.size());
         for (const Column &c : t.columns)
             slot.values << cellNumber(cells[c.gridCol - 1]);
@@ -106,7 +116,7 @@ QList<Series> chartSeries(const Table &t)
         qint64 previous = 0;
         for (const Slot &slot : t.records) {
             const std::optional<double> v = slot.values[c];
-            const qint64 x = slot.at.toMSecsSinceEpoch();
+            const qint64 x = slot.msecs;
             if (v && (!open || x - previous != HalfHourMs))
                 s.runs.append(QList<QPointF>());
             if (v)
@@ -126,8 +136,7 @@ QByteArray csv(const Table &t)
         header << c.title();
     QByteArray out = "\xEF\xBB\xBF" + header.join(QLatin1Char(',')).toUtf8() + "\r\n";
     for (const Slot &slot : t.records) {
-        out += slot.at.date().toString(Qt::ISODate).toLatin1() + ',' +
-               slot.at.time().toString(QStringLiteral("hh:mm")).toLatin1();
+        out += slot.date.toString(Qt::ISODate).toLatin1() + ',' + slot.time.toString(QStringLiteral("hh:mm")).toLatin1();
         for (int c = 0; c < t.columns.size(); ++c) {
             out += ',';
             if (const std::optional<double> v = slot.values[c])

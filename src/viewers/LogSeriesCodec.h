@@ -23,7 +23,9 @@ struct Column {
 QList<Column> valueColumns(LogView::View view, const QString &unitTypeCode);
 
 struct Slot {
-    QDateTime at;
+    QDate date;
+    QTime time;
+    qint64 msecs = 0; // since the epoch, local time: the chart's x
     QList<std::optional<double>> values; // one per value column; none where the cell has no number
 };
 struct Table {
@@ -31,9 +33,11 @@ struct Table {
     QDateTime from, to; // the day or the month the log covers
     QList<Slot> records; // in file order
 };
-// lines: the whole file, header line first. Lines the grid leaves out, and lines whose day
-// or time cannot be read, have no slot.
-Table table(LogView::View view, const QString &unitTypeCode, const QStringList &lines);
+// lines: the whole file, header line first; shown: what LogView::decode made of them (its
+// cells are read, not converted again). Lines the grid leaves out, and lines whose day or
+// time cannot be read, have no slot.
+Table table(LogView::View view, const QString &unitTypeCode, const QStringList &lines,
+            const LogView::Loaded &shown);
 
 // A chart line per column: x in milliseconds since the epoch, broken where a half hour
 // has no record or no number.

@@ -118,12 +118,13 @@ bool LogViewDialog::Get_DmndData()
     bool ok = false;
     const QStringList lines = path.isEmpty() ? QStringList() : TextFile::readLines(path, &ok);
     m_lines = ok ? lines : QStringList();
+    m_shown = {};
     if (ok && !lines.isEmpty()) {
-        const LogView::Loaded loaded = LogView::decode(m_view, m_kind, path, lines);
-        Label2->setText(loaded.Label2);
-        Label3->setText(loaded.Label3);
-        for (int r = 1; r <= loaded.rows.size(); ++r) {
-            const LogView::Loaded::Row &row = loaded.rows[r - 1];
+        m_shown = LogView::decode(m_view, m_kind, path, lines);
+        Label2->setText(m_shown.Label2);
+        Label3->setText(m_shown.Label3);
+        for (int r = 1; r <= m_shown.rows.size(); ++r) {
+            const LogView::Loaded::Row &row = m_shown.rows[r - 1];
             if (m_view == View::Monthly)
                 g->setTextMatrix(r, 0, row.label);
             for (int c = 1; c < LogView::GridCols; ++c)
@@ -165,7 +166,7 @@ bool LogViewDialog::exportCsv()
     const QString path = Prompt::chooseFile(dialog, this);
     if (path.isEmpty())
         return false;
-    if (DriveMap::writeFile(path, LogSeries::csv(LogSeries::table(m_view, m_kind, m_lines))))
+    if (DriveMap::writeFile(path, LogSeries::csv(LogSeries::table(m_view, m_kind, m_lines, m_shown))))
         return true;
     Prompt::fileNotWritten(path, this);
     return false;
@@ -182,7 +183,7 @@ LogChartDialog *LogViewDialog::showChart()
             m_chart->move(room.topLeft());
     }
     m_chart->setData(Label2->text() + QStringLiteral("   ") + Label3->text(),
-                     LogSeries::table(m_view, m_kind, m_lines), m_state.OpenedLogFile);
+                     LogSeries::table(m_view, m_kind, m_lines, m_shown), m_state.OpenedLogFile);
     m_chart->show();
     m_chart->raise();
     return m_chart;

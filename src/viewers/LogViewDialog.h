@@ -46,7 +46,8 @@ private:
     LogView::View m_view;
     AppState &m_state;
     QString m_kind;      // the unit kind the grid was built for
-    QStringList m_lines; // the log shown, header line first
+    QStringList m_lines;     // the log shown, header line first
+    LogView::Loaded m_shown; // what the grid got from it
     LogChartDialog *m_chart = nullptr;
 };
 
