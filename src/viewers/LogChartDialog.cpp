@@ -108,7 +108,7 @@ void LogChartDialog::setData(const QString &title, const LogSeries::Table &table
             c->addAxis(axis, unitAxes.size() % 2 ? Qt::AlignLeft : Qt::AlignRight);
         }
         const QString name = table.columns[i].title();
-        const QPen pen(lineColours[i % 4], 1.5);
+        const QPen pen(lineColours[i % 4], 1);
         auto &[low, high] = ranges[s.unit];
         for (const QList<QPointF> &run : s.runs)
             for (const QPointF &p : run) {

@@ -176,11 +176,13 @@ LogChartDialog *LogViewDialog::showChart()
 {
     if (!m_chart) {
         m_chart = new LogChartDialog(m_view, this);
-        // Beside the view when the screen has room for both.
+        // Beside the view and as tall, when the screen has room for both.
         const QRect frame = frameGeometry();
-        const QRect room(frame.topRight() + QPoint(8, 0), m_chart->size());
-        if (screen() && screen()->availableGeometry().contains(room))
+        const QRect room(frame.topRight() + QPoint(8, 0), QSize(m_chart->width(), height()));
+        if (screen() && screen()->availableGeometry().contains(room)) {
             m_chart->move(room.topLeft());
+            m_chart->resize(room.size());
+        }
     }
     m_chart->setData(Label2->text() + QStringLiteral("   ") + Label3->text(),
                      LogSeries::table(m_view, m_kind, m_lines, m_shown), m_state.OpenedLogFile);

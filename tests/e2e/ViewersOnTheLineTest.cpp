@@ -75,6 +75,7 @@ private slots:
         LogViewDialog *view = openThroughToolbar(line, "mnuFinish_Date", WindowId::Form4, path);
         QVERIFY(view && view->isVisible());
         QCOMPARE(view->Label2->text(), QStringLiteral("26年12月08日"));
+        QCOMPARE(view->Label3->text(), QStringLiteral("機械番号： GRP  CH05")); // no group stored yet
         const Grid *g = view->MSFlexGrid1;
         for (int slot = 0; slot < 20; ++slot) { // up to the unit's clock, 10:20
             QStringList expected;
