@@ -179,6 +179,9 @@ private slots:
         QCOMPARE(asked.fileName, QStringLiteral("C:\\AMPDAT\\MnLog.png"));
         QVERIFY(bytes("C:\\AMPDAT\\MnLog.png").startsWith("\x89PNG\r\n"));
         QCOMPARE(line.prompts.asked.size(), 1); // the download's question only
+        line.prompts.file = [](const Prompt::FileDialog &) { return QStringLiteral("C:\\NOWHERE\\m.png"); };
+        QVERIFY(!chart->exportPng());
+        QCOMPARE(line.prompts.asked.last().text, QStringLiteral("ファイルに書き込めません。\nC:\\NOWHERE\\m.png"));
     }
 };
 
