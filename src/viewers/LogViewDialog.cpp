@@ -137,6 +137,9 @@ bool LogViewDialog::Get_DmndData()
     g->setCurrentCell(1, 1);
     g->setRedraw(true);
     g->setVisible(true);
+    // An open chart shows what the grid shows.
+    if (m_chart && m_chart->isVisible())
+        fillChart();
 
     if (!ok || lines.isEmpty()) {
         // The file went (or was never a log) between the choice and the view: say so, and
@@ -184,11 +187,16 @@ LogChartDialog *LogViewDialog::showChart()
             m_chart->resize(room.size());
         }
     }
-    m_chart->setData(Label2->text() + QStringLiteral("   ") + Label3->text(),
-                     LogSeries::table(m_view, m_kind, m_lines, m_shown), m_state.OpenedLogFile);
+    fillChart();
     m_chart->show();
     m_chart->raise();
     return m_chart;
+}
+
+void LogViewDialog::fillChart()
+{
+    m_chart->setData(Label2->text() + QStringLiteral("   ") + Label3->text(),
+                     LogSeries::table(m_view, m_kind, m_lines, m_shown), m_state.OpenedLogFile);
 }
 
 DailyViewDialog::DailyViewDialog(AppState &state, QWidget *parent) : LogViewDialog(View::Daily, state, parent)

@@ -36,12 +36,13 @@ public:
     // Writes the loaded slots as CSV where the user chooses. False on cancel or failure
     // (a failure is said).
     bool exportCsv();
-    // Opens (or refreshes) the chart of the loaded log.
+    // Opens the chart of the loaded log; an open chart follows every later load.
     LogChartDialog *showChart();
 
 private:
     void buildGrid();
     void save(); // Command1
+    void fillChart();
 
     LogView::View m_view;
     AppState &m_state;

@@ -17,6 +17,7 @@
 #include <QPrinter>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QPointer>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QtCharts/QChart>
@@ -469,6 +470,30 @@ private slots:
         QCOMPARE(chart->timeAxis()->max(), QDateTime(QDate(2026, 12, 8), QTime(0, 0)));
         if (!names.isEmpty())
             QCOMPARE(static_cast<QLineSeries *>(chart->chart()->series()[0])->count(), 30);
+    }
+
+    // An open chart shows what its view shows: a reload refreshes it, and the toolbar's
+    // next log (which closes the view) takes the chart with it.
+    void openChartFollowsItsView()
+    {
+        MainFixture f;
+        store(DayFile, QStringList{"26/12/07"} + dayLines(7, 48));
+        const QString other = "C:\\GRP01\\ZR1\\Y2026\\DAY\\CH05\\m12d06.TXT";
+        store(other, QStringList{"26/12/06"} + dayLines(6, 10));
+        f.prompts.file = [](const Prompt::FileDialog &) { return DayFile; };
+        f.window->action("mnuFinish_Date")->trigger();
+        auto *w = f.window->windows().existing<LogViewDialog>(WindowId::Form4);
+        QPointer<LogChartDialog> chart = w->showChart();
+        QCOMPARE(static_cast<QLineSeries *>(chart->chart()->series()[0])->count(), 48);
+
+        f.window->state().OpenedLogFile = other;
+        QVERIFY(w->Get_DmndData());
+        QCOMPARE(chart->chart()->title(), QStringLiteral("26年12月06日   機械番号： GRP01  CH05"));
+        QCOMPARE(static_cast<QLineSeries *>(chart->chart()->series()[0])->count(), 10);
+        QCOMPARE(chart->timeAxis()->min(), QDateTime(QDate(2026, 12, 6), QTime(0, 0)));
+
+        f.window->action("mnuFinish_Date")->trigger();
+        QVERIFY(!chart);
     }
 
     void printSetupIsKeptForLaterPrintouts()
