@@ -246,4 +246,17 @@ bool replaceFile(const QString &logicalSource, const QString &logicalDest)
     return dest.commit();
 }
 
+bool writeFile(const QString &logicalPath, const QByteArray &bytes)
+{
+    QSaveFile file(toNative(logicalPath));
+    if (!file.open(QIODevice::WriteOnly))
+        return false;
+    // As above: a failed flush would otherwise go unreported.
+    if (file.write(bytes) != bytes.size() || !file.flush()) {
+        file.cancelWriting();
+        return false;
+    }
+    return file.commit();
+}
+
 } // namespace DriveMap

@@ -36,5 +36,8 @@ bool removeFile(const QString &logicalPath);
 // beside the destination first and renamed over it only when complete, so the file that
 // was there survives any failure. True on success.
 bool replaceFile(const QString &logicalSource, const QString &logicalDest);
+// Replaces the file at logicalPath by these bytes, the same way: the old file survives any
+// failure and no partial file is ever left under the name. True on success.
+bool writeFile(const QString &logicalPath, const QByteArray &bytes);
 
 } // namespace DriveMap

@@ -3,7 +3,6 @@
 #include "DriveMap.h"
 
 #include <QFile>
-#include <QSaveFile>
 #include <QStringDecoder>
 #include <QStringEncoder>
 
@@ -20,20 +19,6 @@ QByteArray lineBytes(const QStringList &lines)
     for (const QString &line : lines)
         bytes += encode(line) + "\r\n";
     return bytes;
-}
-
-bool writeWhole(const QString &logicalPath, const QByteArray &bytes)
-{
-    QSaveFile file(DriveMap::toNative(logicalPath));
-    if (!file.open(QIODevice::WriteOnly))
-        return false;
-    // commit() does not report a failed flush of the buffered bytes: a full disk would leave
-    // an empty file under the final name. Flush first and give up on any failure.
-    if (file.write(bytes) != bytes.size() || !file.flush()) {
-        file.cancelWriting();
-        return false;
-    }
-    return file.commit();
 }
 
 QString withoutCr(const QByteArray &line)
@@ -154,7 +139,7 @@ QString readFirstLine(const QString &logicalPath)
 
 bool writeLines(const QString &logicalPath, const QStringList &lines)
 {
-    return writeWhole(logicalPath, lineBytes(lines));
+    return DriveMap::writeFile(logicalPath, lineBytes(lines));
 }
 
 bool writeQuotedLine(const QString &logicalPath, const QString &value)

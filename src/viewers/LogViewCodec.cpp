@@ -3,6 +3,8 @@
 #include "common/AppState.h"
 #include "common/Vb.h"
 
+#include <QRegularExpression>
+
 namespace LogView {
 
 namespace {
@@ -72,6 +74,15 @@ QString dateText(View view, const QString &header)
 
 QString machineText(const QString &path)
 {
+    // Fixed positions fit a group folder of five characters only; the folder of a machine
+    // that never stored a group is "C:\GRP". A path of the store's layout is read by its
+    // folders, which gives the same text wherever the positions are right.
+    static const QRegularExpression layout(
+        QStringLiteral("^C:\\\\([^\\\\]+)\\\\ZR[^\\\\]*\\\\Y\\d{4}\\\\(?:DAY|M\\d\\d)\\\\(CH\\d\\d)\\\\[^\\\\]+$"),
+        QRegularExpression::CaseInsensitiveOption);
+    const QRegularExpressionMatch m = layout.match(path);
+    if (m.hasMatch())
+        return QStringLiteral("機械番号： ") + m.captured(1) + QStringLiteral("  ") + m.captured(2);
     return QStringLiteral("機械番号： ") + Mid(path, 4, 5) + QStringLiteral("  ") + Mid(path, 24, 4);
 }
 

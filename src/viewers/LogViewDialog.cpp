@@ -1,9 +1,9 @@
 #include "LogViewDialog.h"
 
-#include "DayChart.h"
-#include "LogExport.h"
+#include "LogChartDialog.h"
 #include "LogFiles.h"
 #include "common/AppState.h"
+#include "common/DriveMap.h"
 #include "common/TextFile.h"
 #include "ui/Grid.h"
 #include "ui/Prompt.h"
@@ -14,6 +14,7 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
+#include <QScreen>
 #include <QVBoxLayout>
 
 using LogView::View;
@@ -37,11 +38,9 @@ LogViewDialog::LogViewDialog(View view, AppState &state, QWidget *parent)
     cmdCsv = new QPushButton(QStringLiteral("CSV出力"), this);
     cmdCsv->setObjectName(QStringLiteral("cmdCsv"));
     connect(cmdCsv, &QPushButton::clicked, this, &LogViewDialog::exportCsv);
-    if (daily) {
-        cmdChart = new QPushButton(QStringLiteral("グラフ"), this);
-        cmdChart->setObjectName(QStringLiteral("cmdChart"));
-        connect(cmdChart, &QPushButton::clicked, this, &LogViewDialog::showChart);
-    }
+    cmdChart = new QPushButton(QStringLiteral("グラフ"), this);
+    cmdChart->setObjectName(QStringLiteral("cmdChart"));
+    connect(cmdChart, &QPushButton::clicked, this, &LogViewDialog::showChart);
 
     QFont labelFont = Label2->font();
     labelFont.setPointSizeF(labelFont.pointSizeF() * 1.2);
@@ -53,8 +52,7 @@ LogViewDialog::LogViewDialog(View view, AppState &state, QWidget *parent)
     top->addSpacing(24);
     top->addWidget(Label3);
     top->addStretch(1);
-    if (cmdChart)
-        top->addWidget(cmdChart);
+    top->addWidget(cmdChart);
     top->addWidget(cmdCsv);
     top->addWidget(Command1);
     auto *outer = new QVBoxLayout(this);
@@ -119,12 +117,14 @@ bool LogViewDialog::Get_DmndData()
     const QString path = m_state.OpenedLogFile;
     bool ok = false;
     const QStringList lines = path.isEmpty() ? QStringList() : TextFile::readLines(path, &ok);
+    m_lines = ok ? lines : QStringList();
+    m_shown = {};
     if (ok && !lines.isEmpty()) {
-        const LogView::Loaded loaded = LogView::decode(m_view, m_kind, path, lines);
-        Label2->setText(loaded.Label2);
-        Label3->setText(loaded.Label3);
-        for (int r = 1; r <= loaded.rows.size(); ++r) {
-            const LogView::Loaded::Row &row = loaded.rows[r - 1];
+        m_shown = LogView::decode(m_view, m_kind, path, lines);
+        Label2->setText(m_shown.Label2);
+        Label3->setText(m_shown.Label3);
+        for (int r = 1; r <= m_shown.rows.size(); ++r) {
+            const LogView::Loaded::Row &row = m_shown.rows[r - 1];
             if (m_view == View::Monthly)
                 g->setTextMatrix(r, 0, row.label);
             for (int c = 1; c < LogView::GridCols; ++c)
@@ -137,6 +137,9 @@ bool LogViewDialog::Get_DmndData()
     g->setCurrentCell(1, 1);
     g->setRedraw(true);
     g->setVisible(true);
+    // An open chart shows what the grid shows.
+    if (m_chart && m_chart->isVisible())
+        fillChart();
 
     if (!ok || lines.isEmpty()) {
         // The file went (or was never a log) between the choice and the view: say so, and
@@ -161,45 +164,39 @@ bool LogViewDialog::exportCsv()
     dialog.title = QStringLiteral("CSVファイルに出力");
     dialog.initialDir = QStringLiteral("C:\\AMPDAT");
     dialog.filter = QStringLiteral("CSVﾌｧｲﾙ(*.csv)");
-    dialog.fileName = dialog.initialDir + QLatin1Char('\\') + LogExport::csvFileName(m_state.OpenedLogFile);
+    dialog.fileName = dialog.initialDir + QLatin1Char('\\') +
+                      LogSeries::fileNameFor(m_state.OpenedLogFile, QStringLiteral("csv"));
     const QString path = Prompt::chooseFile(dialog, this);
     if (path.isEmpty())
         return false;
-    QList<QStringList> rows;
-    for (int r = 0; r < MSFlexGrid1->rows(); ++r) {
-        QStringList row;
-        for (int c = 0; c < MSFlexGrid1->cols(); ++c)
-            row << MSFlexGrid1->textMatrix(r, c);
-        rows << row;
-    }
-    if (TextFile::writeLines(path, LogExport::csvLines(rows)))
+    if (DriveMap::writeFile(path, LogSeries::csv(LogSeries::table(m_view, m_kind, m_lines, m_shown))))
         return true;
-    Prompt::ask({QStringLiteral("CSVファイルを書き込めません。\n") + path, windowTitle(), Prompt::Buttons::Ok,
-                 Prompt::Icon::Exclamation, Prompt::Answer::Ok},
-                this);
+    Prompt::fileNotWritten(path, this);
     return false;
 }
 
-DayChart *LogViewDialog::showChart()
+LogChartDialog *LogViewDialog::showChart()
 {
-    // Temperature units log four samples a half hour: each is a line of its own.
-    const QList<int> columns = m_kind == QLatin1String("C") ? QList<int>{1, 2, 3, 4} : QList<int>{1};
-    QList<DayChart::Series> series;
-    for (int c : columns) {
-        DayChart::Series s{MSFlexGrid1->textMatrix(0, c), {}};
-        for (int r = 1; r <= LogView::SlotsPerDay; ++r) {
-            double value = 0;
-            s.values << (LogExport::cellValue(MSFlexGrid1->textMatrix(r, c), &value) ? std::optional(value)
-                                                                                     : std::nullopt);
+    if (!m_chart) {
+        m_chart = new LogChartDialog(m_view, this);
+        // Beside the view and as tall, when the screen has room for both.
+        const QRect frame = frameGeometry();
+        const QRect room(frame.topRight() + QPoint(8, 0), QSize(m_chart->width(), height()));
+        if (screen() && screen()->availableGeometry().contains(room)) {
+            m_chart->move(room.topLeft());
+            m_chart->resize(room.size());
         }
-        series << s;
     }
-    if (!m_chart)
-        m_chart = new DayChart(this);
-    m_chart->setData(Label2->text() + QStringLiteral("   ") + Label3->text(), series);
+    fillChart();
     m_chart->show();
     m_chart->raise();
     return m_chart;
+}
+
+void LogViewDialog::fillChart()
+{
+    m_chart->setData(Label2->text() + QStringLiteral("   ") + Label3->text(),
+                     LogSeries::table(m_view, m_kind, m_lines, m_shown), m_state.OpenedLogFile);
 }
 
 DailyViewDialog::DailyViewDialog(AppState &state, QWidget *parent) : LogViewDialog(View::Daily, state, parent)

@@ -7,7 +7,7 @@
 
 struct AppState;
 struct WindowServices;
-class DayChart;
+class LogChartDialog;
 class Grid;
 class QLabel;
 class QPushButton;
@@ -22,7 +22,7 @@ public:
     Grid *MSFlexGrid1 = nullptr;     // the records, one half hour a row
     QPushButton *Command1 = nullptr; // "保存": a copy of the log file
     QPushButton *cmdCsv = nullptr;   // "CSV出力": the grid as a CSV file
-    QPushButton *cmdChart = nullptr; // "グラフ": a chart of the day (day view only)
+    QPushButton *cmdChart = nullptr; // "グラフ": a chart of what the grid shows
 
     // On opening: placed at 205, 1225 twips, the grid built for the kind selected now, then
     // the log loaded.
@@ -33,20 +33,23 @@ public:
 
     LogView::View view() const { return m_view; }
 
-    // Writes the grid, headers included, as CSV where the user chooses. False on cancel
-    // or failure (a failure is said).
+    // Writes the loaded slots as CSV where the user chooses. False on cancel or failure
+    // (a failure is said).
     bool exportCsv();
-    // Opens (or refreshes) the chart of the shown day.
-    DayChart *showChart();
+    // Opens the chart of the loaded log; an open chart follows every later load.
+    LogChartDialog *showChart();
 
 private:
     void buildGrid();
     void save(); // Command1
+    void fillChart();
 
     LogView::View m_view;
     AppState &m_state;
-    QString m_kind; // the unit kind the grid was built for
-    DayChart *m_chart = nullptr;
+    QString m_kind;      // the unit kind the grid was built for
+    QStringList m_lines;     // the log shown, header line first
+    LogView::Loaded m_shown; // what the grid got from it
+    LogChartDialog *m_chart = nullptr;
 };
 
 class DailyViewDialog : public LogViewDialog {

@@ -3,21 +3,13 @@
 #include "OnTheLine.h"
 #include "testmain.h"
 
-#include "ui/Prompt.h"
-#include "mainwin/MainWindow.h"
-#include "mainwin/Program.h"
-#include "sim/SimLine.h"
 #include "sim/UnitReplies.h"
 
 #include <QAction>
-#include <QDir>
-#include <QFile>
 #include <QLabel>
 #include <QListWidget>
-#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
-#include <memory>
 
 namespace {
 // A temperature unit's record is stored as sent: day, slot label and its four fields.

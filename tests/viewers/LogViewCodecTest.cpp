@@ -85,6 +85,11 @@ private slots:
                                                       << "C:\\GRP01\\ZR1\\Y2013\\M01\\CH05\\MnLog.TXT"
                                                       << "13年01月日"
                                                       << "機械番号： GRP01  CH05";
+        // A first start stores below "C:\GRP", before any group was chosen.
+        QTest::newRow("group folder without number") << View::Monthly << "26/10"
+                                                     << "C:\\GRP\\ZR1\\Y2026\\M10\\CH01\\MnLog.TXT"
+                                                     << "26年10月"
+                                                     << "機械番号： GRP  CH01";
         // Another layout: whatever stands at those positions.
         QTest::newRow("another path") << View::Daily << "13/01/05"
                                       << "C:\\GRP7\\x.TXT"

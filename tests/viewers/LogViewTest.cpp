@@ -5,7 +5,7 @@
 
 #include "common/TextFile.h"
 #include "ui/Grid.h"
-#include "viewers/DayChart.h"
+#include "viewers/LogChartDialog.h"
 #include "viewers/LogFiles.h"
 #include "viewers/LogViewDialog.h"
 #include "viewers/PrintSetup.h"
@@ -17,7 +17,12 @@
 #include <QPrinter>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QPointer>
 #include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QtCharts/QChart>
+#include <QtCharts/QDateTimeAxis>
+#include <QtCharts/QLineSeries>
 
 namespace {
 const QString DayFile = QStringLiteral("C:\\GRP01\\ZR1\\Y2026\\DAY\\CH05\\m12d07.TXT");
@@ -233,6 +238,81 @@ private slots:
         QCOMPARE(f.ended, 0);
     }
 
+    // Damaged or odd day files: the view shows what the lines hold, reads nothing beyond
+    // a line, and the program goes on.
+    void oddDayFiles_data()
+    {
+        QTest::addColumn<QByteArray>("content");
+        QTest::addColumn<QStringList>("row1");
+        QTest::addColumn<QStringList>("row2");
+        QTest::addColumn<QStringList>("row48");
+        const QStringList empty{"", "", "", ""};
+        QByteArray longDay = "26/12/07\r\n";
+        for (const QString &line : dayLines(7, 48) + dayLines(8, 2))
+            longDay += line.toLatin1() + "\r\n";
+        QTest::newRow("more than 48 lines") << longDay << QStringList{"000.0_A", "010.0_A", "0900_sec", "0900_sec"}
+                                            << QStringList{"000.1_A", "010.0_A", "0900_sec", "0900_sec"}
+                                            << QStringList{"004.7_A", "010.0_A", "0900_sec", "0900_sec"};
+        QTest::newRow("LF only") << QByteArray("26/12/07\n07\t00:00\t0123\t0100\t0900\t0900\n07\t00:30\t0001\n")
+                                 << QStringList{"012.3_A", "010.0_A", "0900_sec", "0900_sec"}
+                                 << QStringList{"000.1_A", "000.0_A", "_sec", "_sec"} << empty;
+        QTest::newRow("short lines") << QByteArray("26/12/07\r\n07\r\n\r\n")
+                                     << QStringList{"000.0_A", "000.0_A", "_sec", "_sec"}
+                                     << QStringList{"000.0_A", "000.0_A", "_sec", "_sec"} << empty;
+        QTest::newRow("non-digit fields")
+            << QByteArray("26/12/07\r\n07\t00:00\tabcd\t12x4\t09.0\t-900\r\n") << QStringList{"000.0_A", "001.2_A", "09.0_sec", "-900_sec"}
+            << empty << empty;
+        QTest::newRow("header only") << QByteArray("26/12/07\r\n") << empty << empty << empty;
+    }
+    void oddDayFiles()
+    {
+        QFETCH(QByteArray, content);
+        QFETCH(QStringList, row1);
+        QFETCH(QStringList, row2);
+        QFETCH(QStringList, row48);
+        MainFixture f;
+        QVERIFY(DriveMap::ensureDir(DayFile.left(DayFile.lastIndexOf('\\'))));
+        QFile file(DriveMap::toNative(DayFile));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(content);
+        file.close();
+        f.prompts.file = [](const Prompt::FileDialog &) { return DayFile; };
+        f.window->action("mnuFinish_Date")->trigger();
+        auto *w = f.window->windows().existing<LogViewDialog>(WindowId::Form4);
+        QVERIFY(w && w->isVisible());
+        QCOMPARE(w->Label2->text(), QStringLiteral("26年12月07日"));
+        QCOMPARE(row(w->MSFlexGrid1, 1).mid(1), row1);
+        QCOMPARE(row(w->MSFlexGrid1, 2).mid(1), row2);
+        QCOMPARE(row(w->MSFlexGrid1, 48), QStringList{"23:30"} + row48);
+        QVERIFY(f.prompts.asked.isEmpty());
+        w->cmdChart->click(); // the chart copes as well
+        QVERIFY(w->findChild<LogChartDialog *>()->isVisible());
+    }
+
+    // A log the user keeps elsewhere opens under its own native path.
+    void logOutsideTheStore()
+    {
+        MainFixture f;
+        QTemporaryDir elsewhere;
+        const QString path = elsewhere.filePath("kept day.TXT");
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write("26/12/07\r\n07\t00:00\t0123\t0100\t0900\t0900\r\n");
+        file.close();
+        f.prompts.file = [path](const Prompt::FileDialog &d) {
+            return d.mode == Prompt::FileDialog::Open ? path : d.fileName;
+        };
+        f.window->action("mnuFinish_Date")->trigger();
+        QCOMPARE(f.window->state().OpenedLogFile, path);
+        auto *w = f.window->windows().existing<LogViewDialog>(WindowId::Form4);
+        QCOMPARE(row(w->MSFlexGrid1, 1), (QStringList{"00:00", "012.3_A", "010.0_A", "0900_sec", "0900_sec"}));
+        QVERIFY(DriveMap::ensureDir("C:\\AMPDAT"));
+        QVERIFY(w->exportCsv());
+        QCOMPARE(f.prompts.fileDialogs.last().fileName, QStringLiteral("C:\\AMPDAT\\kept day.csv"));
+        QVERIFY(bytes("C:\\AMPDAT\\kept day.csv").endsWith("2026-12-07,00:00,12.3,10.0,900,900\r\n"));
+        QVERIFY(f.prompts.asked.isEmpty());
+    }
+
     void openDialogStart_data()
     {
         QTest::addColumn<int>("kind");
@@ -315,7 +395,7 @@ private slots:
         QCOMPARE(f.prompts.asked.size(), 1);
     }
 
-    void csvAndChartOfTheShownDay()
+    void csvOfTheShownDay()
     {
         MainFixture f;
         QStringList lines{"26/12/07"};
@@ -328,27 +408,92 @@ private slots:
         f.window->action("mnuFinish_Date")->trigger();
         auto *w = f.window->windows().existing<LogViewDialog>(WindowId::Form4);
 
-        QVERIFY(w->exportCsv());
-        QCOMPARE(f.prompts.fileDialogs.last().fileName, QStringLiteral("C:\\AMPDAT\\m12d07.csv"));
-        const QByteArray csv = bytes("C:\\AMPDAT\\m12d07.csv");
-        QVERIFY(csv.startsWith(TextFile::encode("時刻,平均電流値,制御時電流値,制御秒,休止秒\r\n"
-                                                "00:00,000.0_A,010.0_A,0900_sec,0900_sec\r\n")));
-        QVERIFY(csv.endsWith("23:30,,,,\r\n"));
+        // A comma locale does not change the numbers.
+        const QLocale before;
+        QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+        w->cmdCsv->click();
+        QLocale::setDefault(before);
+        const Prompt::FileDialog &asked = f.prompts.fileDialogs.last();
+        QCOMPARE(asked.mode, Prompt::FileDialog::Save);
+        QCOMPARE(asked.title, QStringLiteral("CSVファイルに出力"));
+        QCOMPARE(asked.filter, QStringLiteral("CSVﾌｧｲﾙ(*.csv)"));
+        QCOMPARE(asked.fileName, QStringLiteral("C:\\AMPDAT\\m12d07.csv"));
+        QCOMPARE(bytes("C:\\AMPDAT\\m12d07.csv"),
+                 QByteArray("\xEF\xBB\xBF") +
+                     "日付,時刻,平均電流値[A],制御時電流値[A],制御秒[sec],休止秒[sec]\r\n"
+                     "2026-12-07,00:00,0.0,10.0,900,900\r\n"
+                     "2026-12-07,00:30,0.1,10.0,900,900\r\n"
+                     "2026-12-07,01:00,0.2,10.0,900,900\r\n");
+        QVERIFY(f.prompts.asked.isEmpty());
 
-        // A folder that is not there: said, nothing written.
+        // A folder that is not there: said, with the path; a cancel says nothing.
         f.prompts.file = [](const Prompt::FileDialog &) { return QStringLiteral("C:\\NOWHERE\\x.csv"); };
         QVERIFY(!w->exportCsv());
         QCOMPARE(f.prompts.asked.size(), 1);
-        QCOMPARE(f.prompts.asked[0].text,
-                 QStringLiteral("CSVファイルを書き込めません。\nC:\\NOWHERE\\x.csv"));
+        QCOMPARE(f.prompts.asked[0].text, QStringLiteral("ファイルに書き込めません。\nC:\\NOWHERE\\x.csv"));
+        QCOMPARE(bytes("C:\\NOWHERE\\x.csv"), QByteArray("(missing)"));
+        f.prompts.file = {};
+        QVERIFY(!w->exportCsv());
+        QCOMPARE(f.prompts.asked.size(), 1);
+    }
 
-        DayChart *chart = w->showChart();
-        QVERIFY(chart->isVisible());
-        QCOMPARE(chart->series().size(), 1);
-        QCOMPARE(chart->series()[0].name, QStringLiteral("平均電流値"));
-        QCOMPARE(chart->series()[0].values.size(), 48);
-        QCOMPARE(chart->series()[0].values[2], std::optional(0.2));
-        QVERIFY(!chart->series()[0].values[3]); // no record: a gap
+    // One line per value column, named with its unit; kind D has one, kind G none.
+    void chartOfTheShownDay_data()
+    {
+        QTest::addColumn<int>("kindRow");
+        QTest::addColumn<QStringList>("names");
+        QTest::newRow("A") << 0 << QStringList{"平均電流値[A]", "制御時電流値[A]", "制御秒[sec]", "休止秒[sec]"};
+        QTest::newRow("D") << 4 << QStringList{"平均電力値[kW]"};
+        QTest::newRow("G") << 5 << QStringList{};
+    }
+    void chartOfTheShownDay()
+    {
+        QFETCH(int, kindRow);
+        QFETCH(QStringList, names);
+        MainFixture f;
+        QStringList lines{"26/12/07"};
+        lines << dayLines(7, 30);
+        store(DayFile, lines);
+        f.prompts.file = [](const Prompt::FileDialog &) { return DayFile; };
+        f.window->List1->setCurrentRow(kindRow);
+        f.window->action("mnuFinish_Date")->trigger();
+        auto *w = f.window->windows().existing<LogViewDialog>(WindowId::Form4);
+        w->cmdChart->click();
+        auto *chart = w->findChild<LogChartDialog *>();
+        QVERIFY(chart && chart->isVisible());
+        QCOMPARE(chart->windowTitle(), QStringLiteral("日別ﾃﾞｰﾀ グラフ"));
+        QStringList shown;
+        for (QAbstractSeries *s : chart->chart()->series())
+            shown << s->name();
+        QCOMPARE(shown, names);
+        QCOMPARE(chart->timeAxis()->min(), QDateTime(QDate(2026, 12, 7), QTime(0, 0)));
+        QCOMPARE(chart->timeAxis()->max(), QDateTime(QDate(2026, 12, 8), QTime(0, 0)));
+        if (!names.isEmpty())
+            QCOMPARE(static_cast<QLineSeries *>(chart->chart()->series()[0])->count(), 30);
+    }
+
+    // An open chart shows what its view shows: a reload refreshes it, and the toolbar's
+    // next log (which closes the view) takes the chart with it.
+    void openChartFollowsItsView()
+    {
+        MainFixture f;
+        store(DayFile, QStringList{"26/12/07"} + dayLines(7, 48));
+        const QString other = "C:\\GRP01\\ZR1\\Y2026\\DAY\\CH05\\m12d06.TXT";
+        store(other, QStringList{"26/12/06"} + dayLines(6, 10));
+        f.prompts.file = [](const Prompt::FileDialog &) { return DayFile; };
+        f.window->action("mnuFinish_Date")->trigger();
+        auto *w = f.window->windows().existing<LogViewDialog>(WindowId::Form4);
+        QPointer<LogChartDialog> chart = w->showChart();
+        QCOMPARE(static_cast<QLineSeries *>(chart->chart()->series()[0])->count(), 48);
+
+        f.window->state().OpenedLogFile = other;
+        QVERIFY(w->Get_DmndData());
+        QCOMPARE(chart->chart()->title(), QStringLiteral("26年12月06日   機械番号： GRP01  CH05"));
+        QCOMPARE(static_cast<QLineSeries *>(chart->chart()->series()[0])->count(), 10);
+        QCOMPARE(chart->timeAxis()->min(), QDateTime(QDate(2026, 12, 6), QTime(0, 0)));
+
+        f.window->action("mnuFinish_Date")->trigger();
+        QVERIFY(!chart);
     }
 
     void printSetupIsKeptForLaterPrintouts()
