@@ -1,12 +1,20 @@
 #include "common/TextFile.h"
+#include "headless/DownloadCommand.h"
 #include "mainwin/Program.h"
 
 #include <QApplication>
 #include <QDateTime>
 #include <cstdio>
+#include <cstring>
 
 int main(int argc, char **argv)
 {
+    if (argc > 1 && std::strcmp(argv[1], "download") == 0) {
+        // No window and no display: the download runs on QtCore alone.
+        QCoreApplication app(argc, argv);
+        QCoreApplication::setApplicationName(QStringLiteral("unitdesk"));
+        return RunDownloadCommand(QCoreApplication::arguments().mid(2));
+    }
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("unitdesk"));
     const ProgramOptions options = ParseProgramOptions(QApplication::arguments().mid(1));

@@ -1,18 +1,24 @@
 #pragma once
 // The one serial port of the program, with the receive assembler in front of the
 // dispatcher. Requests never wait: SendFrame writes STX + text + ETX and returns.
+#include "PortLock.h"
 #include "RxAssembler.h"
 
 #include <QByteArray>
 #include <QHash>
 #include <QObject>
 #include <QSerialPort>
+#include <optional>
+#include <utility>
 
 class ReplyHandlers;
 
 // Decisions on port errors, kept pure so they can be tested.
 enum class PortErrorAction { Ignore, Close };
 PortErrorAction portErrorAction(QSerialPort::SerialPortError error);
+
+// "COM4=/dev/ttyUSB0": the port number (1..26) and its device; nothing when malformed.
+std::optional<std::pair<int, QString>> ParseComMapping(const QString &text);
 
 class SerialLink : public QObject {
     Q_OBJECT
@@ -34,8 +40,11 @@ public:
     bool setSettings(const QString &settings); // "9600,n,8,2"
     QString settings() const { return m_settings; }
     bool setLineDefaults(); // no handshaking, RTS off (skipped silently where unsupported)
+    // Opens the device of the port number, holding its lock while open: false when the
+    // device cannot be opened or another program holds it (lockHolder() says who).
     bool open();
     bool isOpen() const;
+    QString lockHolder() const { return m_lock.holder(); }
 
     // Writes STX + text + ETX in one write when the port is open; does nothing otherwise.
     void SendFrame(const QByteArray &text);
@@ -54,6 +63,7 @@ private:
     void setRtsOff();
 
     QSerialPort m_port;
+    PortLock m_lock;
     RxAssembler m_assembler;
     ReplyHandlers *m_handlers = nullptr;
     int m_portNumber = 1;

@@ -22,13 +22,13 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QProgressBar>
+#include <QStatusBar>
 #include <QTimer>
 #include <QToolBar>
 
 namespace {
 const QColor SelectedDateColour(255, 128, 128);
 const QColor OtherDateColour(128, 255, 128);
-const QString GroupFile = QStringLiteral("C:\\ZRLOG\\CONTROL\\GROUP.TXT");
 
 void setBackColour(QLabel *label, const QColor &colour)
 {
@@ -251,8 +251,8 @@ void MainWindow::startUp(const QDateTime &now)
 
 void MainWindow::restoreGroup()
 {
-    const QString line = TextFile::readFirstLine(GroupFile);
-    m_state.GroupNo = Format(Mid(line, 1, 2), QStringLiteral("00"));
+    const QString line = TextFile::readFirstLine(GroupFile());
+    m_state.GroupNo = GroupNoFromLine(line);
     m_state.GroupDir = QStringLiteral("C:\\GRP") + m_state.GroupNo;
     Label10->setText(line.isEmpty() ? QString() : QStringLiteral("ｸﾞﾙｰﾌﾟ番号: ") + m_state.GroupNo);
 }
@@ -331,6 +331,12 @@ void MainWindow::selectUnitKind(int index)
         Timer3->setInterval(10000);
         Timer3->start();
     }
+}
+
+void MainWindow::showLineNotice(const QString &text)
+{
+    statusBar()->setObjectName(QStringLiteral("LineNotice"));
+    statusBar()->showMessage(text);
 }
 
 void MainWindow::selectUnitId(int entry)
