@@ -212,6 +212,7 @@ void SerialLink::SendFrame(const QByteArray &text)
 void SerialLink::readAvailable()
 {
     const QByteArray bytes = m_port.readAll();
+    emit bytesReceived(bytes);
     m_assembler.feed(bytes, [this](const QByteArray &text, QByteArray &rxCode) {
         if (m_handlers)
             DispatchReply(text, rxCode, *m_handlers);

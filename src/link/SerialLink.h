@@ -55,6 +55,8 @@ public:
 
 signals:
     void frameSent(const QByteArray &frame);
+    // Every read, as the port delivered it (the frame monitor's tap).
+    void bytesReceived(const QByteArray &bytes);
     void portClosedByError();
 
 private:

@@ -3,6 +3,7 @@
 // reply table names the windows in: the main window first, then the dialogs.
 #include "MainWindow.h"
 #include "Program.h"
+#include "link/FrameMonitorDialog.h"
 #include "link/PortSettingsDialog.h"
 #include "link/ReplyRoutes.h"
 #include "logstore/DownloadSession.h"
@@ -17,6 +18,7 @@ void WireWindows(const WindowServices &services, ReplyRoutes &routes, MainWindow
     PortSettingsDialog::wire(services);
     MonthlyViewDialog::wire(services);
     DailyViewDialog::wire(services);
+    FrameMonitorDialog::wire(services); // no reply steps: it watches the port itself
 
     // After the time band window has taken the first half of its grid, the second half is
     // asked for, whichever window is open.
