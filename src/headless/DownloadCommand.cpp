@@ -6,6 +6,7 @@
 #include "common/AppState.h"
 #include "common/DriveMap.h"
 #include "common/TextFile.h"
+#include "link/PortMap.h"
 #include "link/PortReconnect.h"
 #include "link/PortSettings.h"
 #include "link/ReplyRoutes.h"
@@ -65,6 +66,7 @@ int RunDownloadCommand(const QStringList &arguments, std::FILE *err, const QDate
     DownloadSession session(state, link);
     session.addReplySteps(routes);
     HeadlessDownload download(state, link, session, routes);
+    link.setSavedDevices(PortMap::savedDevices());
     for (auto it = options.devices.begin(); it != options.devices.end(); ++it)
         link.setDeviceOverride(it.key(), it.value());
 

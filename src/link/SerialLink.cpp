@@ -126,6 +126,8 @@ QString SerialLink::deviceFor(int portNumber) const
         return *it;
     if (!m_deviceForAll.isEmpty())
         return m_deviceForAll;
+    if (const auto saved = m_saved.constFind(portNumber); saved != m_saved.constEnd())
+        return *saved;
 #ifdef Q_OS_WIN
     return QStringLiteral("COM%1").arg(portNumber);
 #else

@@ -6,6 +6,7 @@
 
 #include <QByteArray>
 #include <QHash>
+#include <QMap>
 #include <QObject>
 #include <QSerialPort>
 #include <optional>
@@ -30,6 +31,11 @@ public:
     void setDeviceOverride(int portNumber, const QString &device);
     // Every COMn goes to this device (the simulated line of --demo).
     void setDeviceForAll(const QString &device);
+    // Devices the user picked in the port settings window: below the two above, above the
+    // platform's default.
+    void setSavedDevices(const QMap<int, QString> &devices) { m_saved = devices; }
+    // COMn's device comes from the command line (--com or --demo).
+    bool isOverridden(int portNumber) const { return m_overrides.contains(portNumber) || !m_deviceForAll.isEmpty(); }
     QString deviceFor(int portNumber) const;
 
     // The operations the port settings need. Each returns false when it failed; callers
@@ -72,4 +78,5 @@ private:
     QString m_settings = QStringLiteral("9600,n,8,1"); // the port's own default until settings are applied
     QHash<int, QString> m_overrides;
     QString m_deviceForAll;
+    QMap<int, QString> m_saved;
 };

@@ -2,6 +2,7 @@
 
 #include "MainWindow.h"
 #include "common/DriveMap.h"
+#include "link/PortMap.h"
 #ifdef UNITDESK_DEMO
 #include "sim/SimLine.h"
 #else
@@ -66,6 +67,7 @@ QString ProgramUsage()
 Program::Program(const ProgramOptions &options) : m_downloads(m_state, m_link)
 {
     DriveMap::setRoot(DriveMap::defaultRoot(options.root));
+    m_link.setSavedDevices(PortMap::savedDevices());
     for (auto it = options.devices.begin(); it != options.devices.end(); ++it)
         m_link.setDeviceOverride(it.key(), it.value());
 #ifdef UNITDESK_DEMO
