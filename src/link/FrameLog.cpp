@@ -86,9 +86,9 @@ QString FrameLog::text(const QByteArray &bytes)
     for (const char c : bytes) {
         const auto u = uchar(c);
         if (c == STX)
-            out += QChar(0x2402);
+            out += QStringLiteral("<STX>");
         else if (c == ETX)
-            out += QChar(0x2403);
+            out += QStringLiteral("<ETX>");
         else if (u < 0x20 || u >= 0x7f)
             out += QStringLiteral("[%1]").arg(u, 2, 16, QLatin1Char('0')).toUpper();
         else

@@ -38,7 +38,7 @@ public:
     // Entries ever added: entry i is number added() - size() + i.
     quint64 added() const { return m_added; }
 
-    // Display: the bytes with STX and ETX shown as "␂" and "␃", other bytes outside
+    // Display: the bytes with STX and ETX shown as "<STX>" and "<ETX>", other bytes outside
     // printable ASCII as "[hh]"; or every byte in hex ("02 4D 30 03").
     static QString text(const QByteArray &bytes);
     static QString hex(const QByteArray &bytes);

@@ -151,10 +151,10 @@ FrameMonitorDialog::FrameMonitorDialog(SerialLink &link, QWidget *parent)
     lstFrames->setWordWrap(false);
     lstFrames->verticalHeader()->hide();
     lstFrames->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-    lstFrames->verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 4);
     lstFrames->horizontalHeader()->setStretchLastSection(true);
     lstFrames->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
     const QFontMetrics fixed(lstFrames->font());
+    lstFrames->verticalHeader()->setDefaultSectionSize(qMax(fixed.height(), fontMetrics().height()) + 6);
     lstFrames->setColumnWidth(0, fixed.horizontalAdvance(QStringLiteral("00:00:00.000")) + 16);
     lstFrames->setColumnWidth(1, fontMetrics().horizontalAdvance(QStringLiteral("子機 → PC")) + 24);
     lstFrames->setColumnWidth(2, fontMetrics().horizontalAdvance(QStringLiteral("フレーム")) + 24);

@@ -85,11 +85,11 @@ private slots:
     void texts()
     {
         const QByteArray frame("\x02M\x0d\xff\x03", 5);
-        QCOMPARE(FrameLog::text(frame), QStringLiteral("␂M[0D][FF]␃"));
+        QCOMPARE(FrameLog::text(frame), QStringLiteral("<STX>M[0D][FF]<ETX>"));
         QCOMPARE(FrameLog::hex(frame), QStringLiteral("02 4D 0D FF 03"));
         const FrameLog::Entry e{QDateTime(QDate(2026, 12, 8), QTime(9, 5, 30, 7)).toMSecsSinceEpoch(),
                                 Direction::ToUnit, Kind::Frame, "\x02ID01ID\x03"};
-        QCOMPARE(FrameLog::line(e, false), QStringLiteral("09:05:30.007\tPC → 子機\tフレーム\t␂ID01ID␃"));
+        QCOMPARE(FrameLog::line(e, false), QStringLiteral("09:05:30.007\tPC → 子機\tフレーム\t<STX>ID01ID<ETX>"));
         QCOMPARE(FrameLog::line({0, Direction::FromUnit, Kind::Noise, "ab"}, true).section('\t', 1),
                  QStringLiteral("子機 → PC\tノイズ\t61 62"));
         QVERIFY(FrameLog::hasCode(e, "ID"));

@@ -60,8 +60,8 @@ private slots:
         f.pty.write("~~");
         f.reply("ID");
         f.pty.write("\x02Z0123\x03"); // no reply the dispatcher knows: listed all the same
-        QTRY_COMPARE(rows(*m), (QStringList{"PC → 子機|フレーム|␂ID05ID␃", "子機 → PC|ノイズ|~~",
-                                            "子機 → PC|フレーム|␂ID␃", "子機 → PC|フレーム|␂Z0123␃"}));
+        QTRY_COMPARE(rows(*m), (QStringList{"PC → 子機|フレーム|<STX>ID05ID<ETX>", "子機 → PC|ノイズ|~~",
+                                            "子機 → PC|フレーム|<STX>ID<ETX>", "子機 → PC|フレーム|<STX>Z0123<ETX>"}));
         QAbstractItemModel *model = m->lstFrames->model();
         QStringList times;
         for (int r = 0; r < model->rowCount(); ++r)
@@ -72,7 +72,7 @@ private slots:
         QCOMPARE(times, sorted);
 
         m->txtFilter->setText("ID");
-        QCOMPARE(rows(*m), (QStringList{"PC → 子機|フレーム|␂ID05ID␃", "子機 → PC|フレーム|␂ID␃"}));
+        QCOMPARE(rows(*m), (QStringList{"PC → 子機|フレーム|<STX>ID05ID<ETX>", "子機 → PC|フレーム|<STX>ID<ETX>"}));
         m->chkHex->setChecked(true);
         QCOMPARE(rows(*m).last(), QStringLiteral("子機 → PC|フレーム|02 49 44 03"));
 
@@ -99,7 +99,7 @@ private slots:
         m->cmdClear->click();
         QCOMPARE(rows(*m).size(), 0);
         f.reply("ID");
-        QCOMPARE(rows(*m), QStringList{"子機 → PC|フレーム|␂ID␃"});
+        QCOMPARE(rows(*m), QStringList{"子機 → PC|フレーム|<STX>ID<ETX>"});
     }
 
     // 10 MB of noise: the list holds the newest 100 000 lines and the window goes on.
@@ -118,7 +118,7 @@ private slots:
         f.reply("ID");
         m->refresh();
         QCOMPARE(m->lstFrames->model()->rowCount(), int(FrameLog::Capacity));
-        QCOMPARE(m->lstFrames->model()->index(int(FrameLog::Capacity) - 1, 3).data().toString(), QStringLiteral("␂ID␃"));
+        QCOMPARE(m->lstFrames->model()->index(int(FrameLog::Capacity) - 1, 3).data().toString(), QStringLiteral("<STX>ID<ETX>"));
     }
 };
 
