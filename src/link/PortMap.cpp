@@ -42,6 +42,11 @@ QString adapterText(const QSerialPortInfo &info)
 
 } // namespace
 
+Ports scan()
+{
+    return QSerialPortInfo::availablePorts();
+}
+
 bool isPresent(const QString &device)
 {
 #ifdef Q_OS_WIN
@@ -54,13 +59,13 @@ bool isPresent(const QString &device)
 #endif
 }
 
-QString describe(const QString &device)
+QString describe(const QString &device, const Ports &ports)
 {
     const QString dash = QStringLiteral(" — ");
     if (!isPresent(device))
         return device + dash + QStringLiteral("見つかりません");
     const QString location = canonical(device);
-    for (const QSerialPortInfo &info : QSerialPortInfo::availablePorts())
+    for (const QSerialPortInfo &info : ports)
         if (info.systemLocation() == location || info.portName().compare(device, Qt::CaseInsensitive) == 0)
             return location + dash + adapterText(info);
     if (location.startsWith(QLatin1String("/dev/pts/")))
@@ -68,24 +73,24 @@ QString describe(const QString &device)
     return location + dash + QStringLiteral("シリアルポート");
 }
 
-QList<PresentPort> presentPorts(const QStringList &alsoLook)
+QList<PresentPort> presentPorts(const Ports &ports, const QStringList &alsoLook)
 {
     QList<PresentPort> out;
     QStringList seen;
-    for (const QSerialPortInfo &info : QSerialPortInfo::availablePorts()) {
+    for (const QSerialPortInfo &info : ports) {
 #ifdef Q_OS_WIN
         const QString device = info.portName();
 #else
         const QString device = stableName(info.systemLocation());
 #endif
-        out << PresentPort{device, describe(device)};
+        out << PresentPort{device, describe(device, ports)};
         seen << canonical(device);
     }
     for (const QString &device : alsoLook) {
         if (!isPresent(device) || seen.contains(canonical(device)) ||
             !canonical(device).startsWith(QLatin1String("/dev/pts/")))
             continue;
-        out << PresentPort{device, describe(device)};
+        out << PresentPort{device, describe(device, ports)};
         seen << canonical(device);
     }
     return out;

@@ -76,7 +76,11 @@ PortSettingsDialog::PortSettingsDialog(SerialLink &link, AppState &state, QWidge
 #endif
     grid->addLayout(devices, 3, 0, 1, 2);
     grid->setRowMinimumHeight(3, 0);
-    connect(List1, &QListWidget::currentRowChanged, this, [this] { showDevices(); });
+    // The device line follows the port chosen once it has been looked at (on opening).
+    connect(List1, &QListWidget::currentRowChanged, this, [this] {
+        if (m_devicesShown)
+            showDevices();
+    });
 
     auto *outer = new QVBoxLayout(this);
     outer->setContentsMargins(0, 0, 0, 0);
@@ -86,7 +90,6 @@ PortSettingsDialog::PortSettingsDialog(SerialLink &link, AppState &state, QWidge
     outer->addWidget(body, 1);
     outer->addWidget(StatusBar1);
 
-    showDevices();
     // Wide enough for the status text in panel 2 and the device line.
     const int statusWidth = 2 * fontMetrics().horizontalAdvance(PortSettings::statusText(26, "115200")) + 64;
     resize(qMax(minimumSizeHint().width(), statusWidth), minimumSizeHint().height());
@@ -106,12 +109,14 @@ void PortSettingsDialog::prepareToShow()
 
 void PortSettingsDialog::showDevices()
 {
+    m_devicesShown = true;
+    const PortMap::Ports ports = PortMap::scan();
     const int portNumber = qMax(0, List1->currentRow()) + 1;
     for (int row = 0; row < List1->count(); ++row)
-        List1->item(row)->setToolTip(PortMap::describe(m_link.deviceFor(row + 1)));
+        List1->item(row)->setToolTip(PortMap::describe(m_link.deviceFor(row + 1), ports));
     const QString device = m_link.deviceFor(portNumber);
     const bool overridden = m_link.isOverridden(portNumber);
-    lblDevice->setText(QStringLiteral("COM_%1: ").arg(portNumber) + PortMap::describe(device) +
+    lblDevice->setText(QStringLiteral("COM_%1: ").arg(portNumber) + PortMap::describe(device, ports) +
                        (overridden ? QStringLiteral("（コマンドラインで指定）") : QString()));
 
     QStringList mapped;
@@ -121,7 +126,7 @@ void PortSettingsDialog::showDevices()
     cboDevice->clear();
     cboDevice->addItem(QStringLiteral("（標準）"), QString());
     int current = 0;
-    for (const PortMap::PresentPort &port : PortMap::presentPorts(mapped)) {
+    for (const PortMap::PresentPort &port : PortMap::presentPorts(ports, mapped)) {
         cboDevice->addItem(port.description == port.device ? port.device
                                                            : port.device + QStringLiteral(" — ") +
                                                                  port.description.section(QStringLiteral(" — "), 1),

@@ -34,7 +34,7 @@ public:
     // Shows what ApplyPortSettings put in force and preselects it.
     void showInForce(const PortSettingsInForce &inForce);
 
-    // Looks at the present ports again (on opening and when List1 moves).
+    // Looks at the present ports again (on opening, then when List1 moves).
     void showDevices();
 
 private:
@@ -43,4 +43,5 @@ private:
 
     SerialLink &m_link;
     AppState &m_state;
+    bool m_devicesShown = false; // the ports are looked at on opening, not at creation
 };

@@ -32,10 +32,11 @@ private slots:
     {
         Pty pty;
         const QString pts = QFileInfo(pty.slavePath()).canonicalFilePath();
-        QCOMPARE(PortMap::describe(pty.slavePath()), pts + QStringLiteral(" — 疑似端末"));
-        QCOMPARE(PortMap::describe("/dev/unitdesk-none"), QStringLiteral("/dev/unitdesk-none — 見つかりません"));
+        const PortMap::Ports ports = PortMap::scan();
+        QCOMPARE(PortMap::describe(pty.slavePath(), ports), pts + QStringLiteral(" — 疑似端末"));
+        QCOMPARE(PortMap::describe("/dev/unitdesk-none", ports), QStringLiteral("/dev/unitdesk-none — 見つかりません"));
         bool listed = false;
-        for (const PortMap::PresentPort &p : PortMap::presentPorts({pty.slavePath(), "/dev/unitdesk-none"})) {
+        for (const PortMap::PresentPort &p : PortMap::presentPorts(ports, {pty.slavePath(), "/dev/unitdesk-none"})) {
             QVERIFY(p.device != "/dev/unitdesk-none");
             listed = listed || p.device == pty.slavePath();
         }
