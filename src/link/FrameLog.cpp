@@ -1,6 +1,7 @@
 #include "FrameLog.h"
 
 #include <QDateTime>
+#include <utility>
 
 namespace {
 constexpr char STX = 0x02;
@@ -37,39 +38,53 @@ void FrameLog::sent(qint64 msecs, const QByteArray &frame)
 
 void FrameLog::received(qint64 msecs, const QByteArray &bytes)
 {
-    qsizetype noiseFrom = -1; // start of the noise run in bytes
-    auto endNoise = [&](qsizetype end) {
-        if (noiseFrom >= 0)
-            addNoise(msecs, bytes.mid(noiseFrom, end - noiseFrom));
-        noiseFrom = -1;
-    };
-    for (qsizetype i = 0; i < bytes.size(); ++i) {
-        const char c = bytes[i];
-        if (!m_frame.isEmpty()) {
-            if (c == STX) {
-                // The frame before lost its ETX: it stands as it came.
-                add(m_frameMsecs, Direction::FromUnit, Kind::Frame, m_frame);
+    const qsizetype n = bytes.size();
+    qsizetype i = 0;
+    while (i < n) {
+        if (m_frame.isEmpty()) {
+            // Outside a frame: everything up to the next STX is noise.
+            qsizetype stx = bytes.indexOf(STX, i);
+            if (stx < 0)
+                stx = n;
+            if (stx > i)
+                addNoise(msecs, bytes.mid(i, stx - i));
+            if (stx < n) {
                 m_frame = QByteArray(1, STX);
                 m_frameMsecs = msecs;
-                continue;
             }
-            m_frame += c;
-            if (c == ETX) {
-                add(m_frameMsecs, Direction::FromUnit, Kind::Frame, m_frame);
-                m_frame.clear();
-            } else if (m_frame.size() > LongestFrame) {
-                addNoise(m_frameMsecs, m_frame);
-                m_frame.clear();
-            }
-        } else if (c == STX) {
-            endNoise(i);
+            i = stx + 1;
+            continue;
+        }
+        // Inside a frame: up to its ETX, or an STX that starts the next one.
+        qsizetype end = i;
+        while (end < n && bytes[end] != ETX && bytes[end] != STX)
+            ++end;
+        m_frame += bytes.mid(i, end - i);
+        if (m_frame.size() > LongestFrame) {
+            addNoise(m_frameMsecs, m_frame.left(LongestFrame + 1));
+            m_frame.remove(0, LongestFrame + 1);
+            if (m_frame.isEmpty() && end == n)
+                break;
+            // What is left of it is noise as well.
+            if (!m_frame.isEmpty())
+                addNoise(m_frameMsecs, std::exchange(m_frame, {}));
+            i = end;
+            continue;
+        }
+        if (end == n)
+            break;
+        if (bytes[end] == ETX) {
+            m_frame += ETX;
+            add(m_frameMsecs, Direction::FromUnit, Kind::Frame, std::exchange(m_frame, {}));
+            i = end + 1;
+        } else {
+            // The frame before lost its ETX: it stands as it came.
+            add(m_frameMsecs, Direction::FromUnit, Kind::Frame, std::exchange(m_frame, {}));
             m_frame = QByteArray(1, STX);
             m_frameMsecs = msecs;
-        } else if (noiseFrom < 0) {
-            noiseFrom = i;
+            i = end + 1;
         }
     }
-    endNoise(bytes.size());
 }
 
 void FrameLog::clear()
