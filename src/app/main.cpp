@@ -1,4 +1,5 @@
 #include "common/TextFile.h"
+#include "headless/DownloadCommand.h"
 #include "mainwin/Program.h"
 
 #include <QApplication>
@@ -6,6 +7,7 @@
 #include <QIcon>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 
 namespace {
 
@@ -33,6 +35,12 @@ bool displayAvailable(const ProgramOptions &options)
 
 int main(int argc, char **argv)
 {
+    if (argc > 1 && std::strcmp(argv[1], "download") == 0) {
+        // No window and no display: the download runs on QtCore alone.
+        QCoreApplication app(argc, argv);
+        QCoreApplication::setApplicationName(QStringLiteral("unitdesk"));
+        return RunDownloadCommand(QCoreApplication::arguments().mid(2));
+    }
     // The command line is answered before any window system is touched.
     const ProgramOptions options = ParseProgramOptions(argumentsOf(argc, argv));
     if (options.version) {

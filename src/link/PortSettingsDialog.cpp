@@ -1,5 +1,6 @@
 #include "PortSettingsDialog.h"
 
+#include "PortMap.h"
 #include "PortSettings.h"
 #include "SerialLink.h"
 #include "common/AppState.h"
@@ -8,6 +9,7 @@
 #include "ui/Twips.h"
 #include "ui/WindowSet.h"
 
+#include <QComboBox>
 #include <QGridLayout>
 #include <QLabel>
 #include <QListWidget>
@@ -56,6 +58,30 @@ PortSettingsDialog::PortSettingsDialog(SerialLink &link, AppState &state, QWidge
     grid->addWidget(List2, 1, 1);
     grid->addWidget(Command1, 2, 0, 1, 2, Qt::AlignHCenter);
 
+    auto *deviceLabel = new QLabel(QStringLiteral("接続先"), this);
+    lblDevice = new QLabel(this);
+    lblDevice->setObjectName(QStringLiteral("lblDevice"));
+    lblDevice->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    cboDevice = new QComboBox(this);
+    cboDevice->setObjectName(QStringLiteral("cboDevice"));
+    cboDevice->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+    connect(cboDevice, &QComboBox::activated, this, &PortSettingsDialog::pickDevice);
+    auto *devices = new QVBoxLayout;
+    devices->setSpacing(4);
+    devices->addWidget(deviceLabel);
+    devices->addWidget(lblDevice);
+    devices->addWidget(cboDevice);
+#ifdef Q_OS_WIN
+    cboDevice->hide(); // COMn is the port itself there
+#endif
+    grid->addLayout(devices, 3, 0, 1, 2);
+    grid->setRowMinimumHeight(3, 0);
+    // The device line follows the port chosen once it has been looked at (on opening).
+    connect(List1, &QListWidget::currentRowChanged, this, [this] {
+        if (m_devicesShown)
+            showDevices();
+    });
+
     auto *outer = new QVBoxLayout(this);
     outer->setContentsMargins(0, 0, 0, 0);
     outer->setSpacing(0);
@@ -64,7 +90,7 @@ PortSettingsDialog::PortSettingsDialog(SerialLink &link, AppState &state, QWidge
     outer->addWidget(body, 1);
     outer->addWidget(StatusBar1);
 
-    // Wide enough for the status text in panel 2, no wider.
+    // Wide enough for the status text in panel 2 and the device line.
     const int statusWidth = 2 * fontMetrics().horizontalAdvance(PortSettings::statusText(26, "115200")) + 64;
     resize(qMax(minimumSizeHint().width(), statusWidth), minimumSizeHint().height());
 }
@@ -78,6 +104,47 @@ void PortSettingsDialog::prepareToShow()
 {
     moveTwips(this, 3200, 3400);
     showInForce(ApplyPortSettings(m_link, m_state));
+    showDevices();
+}
+
+void PortSettingsDialog::showDevices()
+{
+    m_devicesShown = true;
+    const PortMap::Ports ports = PortMap::scan();
+    const int portNumber = qMax(0, List1->currentRow()) + 1;
+    for (int row = 0; row < List1->count(); ++row)
+        List1->item(row)->setToolTip(PortMap::describe(m_link.deviceFor(row + 1), ports));
+    const QString device = m_link.deviceFor(portNumber);
+    const bool overridden = m_link.isOverridden(portNumber);
+    lblDevice->setText(QStringLiteral("COM_%1: ").arg(portNumber) + PortMap::describe(device, ports) +
+                       (overridden ? QStringLiteral("（コマンドラインで指定）") : QString()));
+
+    QStringList mapped;
+    for (int n = 1; n <= 26; ++n)
+        mapped << m_link.deviceFor(n);
+    const QMap<int, QString> saved = PortMap::savedDevices();
+    cboDevice->clear();
+    cboDevice->addItem(QStringLiteral("（標準）"), QString());
+    int current = 0;
+    for (const PortMap::PresentPort &port : PortMap::presentPorts(ports, mapped)) {
+        cboDevice->addItem(port.description == port.device ? port.device
+                                                           : port.device + QStringLiteral(" — ") +
+                                                                 port.description.section(QStringLiteral(" — "), 1),
+                           port.device);
+        if (saved.value(portNumber) == port.device)
+            current = cboDevice->count() - 1;
+    }
+    cboDevice->setCurrentIndex(current);
+    cboDevice->setEnabled(!overridden);
+}
+
+void PortSettingsDialog::pickDevice(int index)
+{
+    const int portNumber = qMax(0, List1->currentRow()) + 1;
+    PortMap::saveDevice(portNumber, cboDevice->itemData(index).toString());
+    // Takes effect at the next opening of the port ("設定終了").
+    m_link.setSavedDevices(PortMap::savedDevices());
+    showDevices();
 }
 
 void PortSettingsDialog::showInForce(const PortSettingsInForce &inForce)

@@ -2,6 +2,7 @@
 
 #include "ReplyDispatcher.h"
 
+#include <QRegularExpression>
 #include <optional>
 
 PortErrorAction portErrorAction(QSerialPort::SerialPortError error)
@@ -27,6 +28,16 @@ PortErrorAction portErrorAction(QSerialPort::SerialPortError error)
         return PortErrorAction::Ignore;
     }
     return PortErrorAction::Ignore;
+}
+
+std::optional<std::pair<int, QString>> ParseComMapping(const QString &text)
+{
+    static const QRegularExpression com(QStringLiteral("^COM([1-9]|1[0-9]|2[0-6])=(.+)$"),
+                                        QRegularExpression::CaseInsensitiveOption);
+    const auto m = com.match(text);
+    if (!m.hasMatch())
+        return std::nullopt;
+    return std::pair{m.captured(1).toInt(), m.captured(2)};
 }
 
 namespace {
@@ -115,6 +126,8 @@ QString SerialLink::deviceFor(int portNumber) const
         return *it;
     if (!m_deviceForAll.isEmpty())
         return m_deviceForAll;
+    if (const auto saved = m_saved.constFind(portNumber); saved != m_saved.constEnd())
+        return *saved;
 #ifdef Q_OS_WIN
     return QStringLiteral("COM%1").arg(portNumber);
 #else
@@ -127,6 +140,7 @@ bool SerialLink::close()
     if (!m_port.isOpen())
         return false;
     m_port.close();
+    m_lock.unlock();
     return true;
 }
 
@@ -171,9 +185,14 @@ bool SerialLink::open()
 {
     if (m_port.isOpen())
         return false;
-    m_port.setPortName(deviceFor(m_portNumber));
-    if (!m_port.open(QIODevice::ReadWrite))
+    const QString device = deviceFor(m_portNumber);
+    if (!m_lock.lock(device))
         return false;
+    m_port.setPortName(device);
+    if (!m_port.open(QIODevice::ReadWrite)) {
+        m_lock.unlock();
+        return false;
+    }
     setRtsOff(); // opening raises RTS on most devices
     return true;
 }
@@ -195,6 +214,7 @@ void SerialLink::SendFrame(const QByteArray &text)
 void SerialLink::readAvailable()
 {
     const QByteArray bytes = m_port.readAll();
+    emit bytesReceived(bytes);
     m_assembler.feed(bytes, [this](const QByteArray &text, QByteArray &rxCode) {
         if (m_handlers)
             DispatchReply(text, rxCode, *m_handlers);
@@ -206,5 +226,6 @@ void SerialLink::onError(QSerialPort::SerialPortError error)
     if (portErrorAction(error) != PortErrorAction::Close || !m_port.isOpen())
         return;
     m_port.close();
+    m_lock.unlock();
     emit portClosedByError();
 }

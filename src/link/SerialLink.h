@@ -1,18 +1,25 @@
 #pragma once
 // The one serial port of the program, with the receive assembler in front of the
 // dispatcher. Requests never wait: SendFrame writes STX + text + ETX and returns.
+#include "PortLock.h"
 #include "RxAssembler.h"
 
 #include <QByteArray>
 #include <QHash>
+#include <QMap>
 #include <QObject>
 #include <QSerialPort>
+#include <optional>
+#include <utility>
 
 class ReplyHandlers;
 
 // Decisions on port errors, kept pure so they can be tested.
 enum class PortErrorAction { Ignore, Close };
 PortErrorAction portErrorAction(QSerialPort::SerialPortError error);
+
+// "COM4=/dev/ttyUSB0": the port number (1..26) and its device; nothing when malformed.
+std::optional<std::pair<int, QString>> ParseComMapping(const QString &text);
 
 class SerialLink : public QObject {
     Q_OBJECT
@@ -24,6 +31,11 @@ public:
     void setDeviceOverride(int portNumber, const QString &device);
     // Every COMn goes to this device (the simulated line of --demo).
     void setDeviceForAll(const QString &device);
+    // Devices the user picked in the port settings window: below the two above, above the
+    // platform's default.
+    void setSavedDevices(const QMap<int, QString> &devices) { m_saved = devices; }
+    // COMn's device comes from the command line (--com or --demo).
+    bool isOverridden(int portNumber) const { return m_overrides.contains(portNumber) || !m_deviceForAll.isEmpty(); }
     QString deviceFor(int portNumber) const;
 
     // The operations the port settings need. Each returns false when it failed; callers
@@ -34,8 +46,11 @@ public:
     bool setSettings(const QString &settings); // "9600,n,8,2"
     QString settings() const { return m_settings; }
     bool setLineDefaults(); // no handshaking, RTS off (skipped silently where unsupported)
+    // Opens the device of the port number, holding its lock while open: false when the
+    // device cannot be opened or another program holds it (lockHolder() says who).
     bool open();
     bool isOpen() const;
+    QString lockHolder() const { return m_lock.holder(); }
 
     // Writes STX + text + ETX in one write when the port is open; does nothing otherwise.
     void SendFrame(const QByteArray &text);
@@ -46,6 +61,8 @@ public:
 
 signals:
     void frameSent(const QByteArray &frame);
+    // Every read, as the port delivered it (the frame monitor's tap).
+    void bytesReceived(const QByteArray &bytes);
     void portClosedByError();
 
 private:
@@ -54,10 +71,12 @@ private:
     void setRtsOff();
 
     QSerialPort m_port;
+    PortLock m_lock;
     RxAssembler m_assembler;
     ReplyHandlers *m_handlers = nullptr;
     int m_portNumber = 1;
     QString m_settings = QStringLiteral("9600,n,8,1"); // the port's own default until settings are applied
     QHash<int, QString> m_overrides;
     QString m_deviceForAll;
+    QMap<int, QString> m_saved;
 };

@@ -214,7 +214,10 @@ struct DownloadSession::Impl {
             return storeError(TempDayFile());
         dayStored = true;
         const QString dest = DayLogFile(groupDir, kindFolder, c.CurYear, c.CurMonth, c.CurDay, chNo);
-        return DriveMap::replaceFile(TempDayFile(), dest) || storeError(dest);
+        if (!DriveMap::replaceFile(TempDayFile(), dest))
+            return storeError(dest);
+        emit q.dayStored(c.CurYear, c.CurMonth, c.CurDay);
+        return true;
     }
     bool storeMonth()
     {
@@ -281,6 +284,7 @@ struct DownloadSession::Impl {
         c.RangeDownload = 0;
         c.StreamFlag.clear();
         c.DownloadState.clear();
+        emit q.ended();
     }
     void finish()
     {
@@ -628,9 +632,17 @@ struct DownloadSession::Impl {
             return false;
         }
         ++tries;
-        const bool streamed = c.RangeDownload == 1 && c.StreamFlag == QLatin1String("D");
         if (streamRunning)
             sendFinish();
+        askForCurrentDay();
+        return true;
+    }
+
+    // Asks again from CurDay on, as a resend of the watchdog restarts reception; nothing of
+    // CurDay is kept. Used for a damaged day and when the line comes back.
+    void askForCurrentDay()
+    {
+        const bool streamed = c.RangeDownload == 1 && c.StreamFlag == QLatin1String("D");
         c.SlotIndex = 0;
         c.StopRequested = 0;
         c.RetryCount = 0;
@@ -642,15 +654,32 @@ struct DownloadSession::Impl {
             showProgressText(dateLabel(QString::number(c.CurDay)));
         }
         if (streamed && !restartMonthFile(monthLines.first(dayStartLine)))
-            return true;
+            return;
         if (!restartDayFile())
-            return true;
+            return;
         awaitDay = c.CurDay;
         sendRequest(streamed ? MonthRequest(kind, c.CurYear, c.CurMonth, c.CurDay)
                              : DayRequest(kind, c.CurYear, c.CurMonth, c.CurDay));
         armWatchdog();
         markRestartPoint(streamed);
-        return true;
+    }
+
+    // The line came back while the download ran: it goes on from the day being received.
+    void resume()
+    {
+        if (!receiving())
+            return;
+        stopWatchdog();
+        c.RetryCount = 0;
+        if (c.DownloadState.isEmpty()) {
+            // Nothing of the request has come yet: it goes again as it was.
+            if (restart.valid && !backToRestartPoint())
+                return;
+            link.SendFrame(c.LastRequest.mid(1, c.LastRequest.size() - 2));
+            armWatchdog();
+            return;
+        }
+        askForCurrentDay();
     }
 
     // Appended to the log beside the temporary files, then reported once.
@@ -796,6 +825,10 @@ void DownloadSession::onEndOfDay(const QByteArray &reply)
 void DownloadSession::watchdogExpired()
 {
     d->expired();
+}
+void DownloadSession::resumeAfterReconnect()
+{
+    d->resume();
 }
 bool DownloadSession::isRunning() const
 {

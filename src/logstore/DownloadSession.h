@@ -67,6 +67,10 @@ public:
     // Timer1: armed at 3000 ms while the unit owes a reply.
     QTimer &watchdog() { return m_watchdog; }
 
+    // The port came back after it vanished: a download still running (the watchdog has
+    // not given up) asks again from the first day it has not stored.
+    void resumeAfterReconnect();
+
     // True from a start until the finish, a failure or a store error.
     bool isRunning() const;
 
@@ -85,6 +89,10 @@ signals:
     // damaged or missing on every try. Also appended to DamagedDaysFile().
     void damagedDays(const QList<DamagedDay> &days);
     void finished();
+    // A day's log is in the store (under its final name).
+    void dayStored(int year, int month, int day);
+    // The download is over, whichever way it ended (after finished or before failed).
+    void ended();
 
 private:
     struct Impl;

@@ -28,6 +28,16 @@ QString KindFolder(const QString &unitTypeCode)
     return {};
 }
 
+QString GroupFile()
+{
+    return QStringLiteral("C:\\ZRLOG\\CONTROL\\GROUP.TXT");
+}
+
+QString GroupNoFromLine(const QString &line)
+{
+    return Format(Mid(line, 1, 2), QStringLiteral("00"));
+}
+
 QString YearFolder(const QString &groupDir, const QString &kindFolder, int year)
 {
     return groupDir + kindFolder + QStringLiteral("\\Y20") + two(year);

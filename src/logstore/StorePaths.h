@@ -16,6 +16,11 @@ QString DayLogFile(const QString &groupDir, const QString &kindFolder, int year,
 QString MonthLogFile(const QString &groupDir, const QString &kindFolder, int year, int month,
                      const QString &chNo);
 
+// C:\ZRLOG\CONTROL\GROUP.TXT: the data group in use, read at start.
+QString GroupFile();
+// The two-digit group number of the group file's first line.
+QString GroupNoFromLine(const QString &line);
+
 QString TempFolder();    // C:\ZRLOG\TEMP
 QString TempDayFile();   // C:\ZRLOG\TEMP\KOKI_DAY.TXT: the day being received
 QString TempMonthFile(); // C:\ZRLOG\TEMP\KOKI_MON.TXT: the month being received

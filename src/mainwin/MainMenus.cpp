@@ -54,7 +54,9 @@ const std::vector<MenuBarEntry> &menuTree()
           {"spr_Temp1", nullptr},
           {"mnuTemp_Range", "温度範囲設定"},
           {"spr_Temp2", nullptr},
-          {"mnuTemp_CH", "温度センサー番号 設定"}}},
+          {"mnuTemp_CH", "温度センサー番号 設定"},
+          {"sprMonitor", nullptr},
+          {"mnuMonitor", "通信モニター"}}},
     };
     return tree;
 }
@@ -202,6 +204,11 @@ void MainWindow::menuEntry(const QString &name)
         return menuEnd();
     if (name == QLatin1String("mnuDel_Group"))
         return menuClearGroup();
+    if (name == QLatin1String("mnuMonitor")) {
+        // Watched beside the dialogs: nothing is closed for it.
+        m_windows.show(WindowId::Monitor);
+        return;
+    }
     if (name == QLatin1String("mnuPrinter")) {
         CloseSecondaryWindows();
         ProgressBar1->setValue(1);

@@ -25,6 +25,7 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QProgressBar>
+#include <QStatusBar>
 #include <QTimer>
 #include <QToolBar>
 
@@ -347,6 +348,12 @@ void MainWindow::selectUnitKind(int index)
         Timer3->setInterval(10000);
         Timer3->start();
     }
+}
+
+void MainWindow::showLineNotice(const QString &text)
+{
+    statusBar()->setObjectName(QStringLiteral("LineNotice"));
+    statusBar()->showMessage(text);
 }
 
 void MainWindow::selectUnitId(int entry)

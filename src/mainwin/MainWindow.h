@@ -43,6 +43,10 @@ public:
     DownloadSession &downloads() { return m_downloads; }
     DownloadFront &downloadFront() { return *m_downloadFront; }
 
+    // A word on the line beside the system's own texts (the port vanished, it is back), in
+    // a status bar of its own that appears with the first of them.
+    void showLineNotice(const QString &text);
+
     // Ends the program (the window set goes, the port is released). Replaceable by tests.
     std::function<void()> endProgram;
 

@@ -2,6 +2,7 @@
 
 #include "MainWindow.h"
 #include "common/DriveMap.h"
+#include "link/PortMap.h"
 #ifdef UNITDESK_DEMO
 #include "sim/SimLine.h"
 #else
@@ -9,7 +10,6 @@ class SimLine {}; // no pseudo-terminals on this platform: no simulated line
 #endif
 
 #include <QDateTime>
-#include <QRegularExpression>
 
 namespace {
 // Qt's own options, taken by QApplication after the program's options have been read.
@@ -22,8 +22,6 @@ const QStringList qtFlags{"reverse", "widgetcount", "nograb", "dograb", "sync"};
 ProgramOptions ParseProgramOptions(const QStringList &arguments)
 {
     ProgramOptions o;
-    static const QRegularExpression com(QStringLiteral("^COM([1-9]|1[0-9]|2[0-6])=(.+)$"),
-                                        QRegularExpression::CaseInsensitiveOption);
     for (int i = 0; i < arguments.size(); ++i) {
         const QString &a = arguments[i];
         auto value = [&]() -> QString {
@@ -54,9 +52,8 @@ ProgramOptions ParseProgramOptions(const QStringList &arguments)
             o.root = a.mid(7);
         } else if (a == QLatin1String("--com") || a.startsWith(QLatin1String("--com="))) {
             const QString mapping = a == QLatin1String("--com") ? value() : a.mid(6);
-            const auto m = com.match(mapping);
-            if (m.hasMatch())
-                o.devices.insert(m.captured(1).toInt(), m.captured(2));
+            if (const auto m = ParseComMapping(mapping))
+                o.devices.insert(m->first, m->second);
             else if (o.error.isEmpty())
                 o.error =
                     QStringLiteral("--com takes COMn=DEVICE with n from 1 to 26, not \"%1\"").arg(mapping);
@@ -73,6 +70,7 @@ QString ProgramUsage()
 {
     return QStringLiteral(
         "Usage: unitdesk [--root DIR] [--com COMn=DEVICE]... [--demo]\n"
+        "       unitdesk download --help    (downloads without the window)\n"
         "\n"
         "  --root DIR         folder that stands for drive C: (default: $UNITDESK_ROOT,\n"
         "                     else $XDG_DATA_HOME/unitdesk/C)\n"
@@ -86,6 +84,7 @@ QString ProgramUsage()
 Program::Program(const ProgramOptions &options) : m_downloads(m_state, m_link)
 {
     DriveMap::setRoot(DriveMap::defaultRoot(options.root));
+    m_link.setSavedDevices(PortMap::savedDevices());
     for (auto it = options.devices.begin(); it != options.devices.end(); ++it)
         m_link.setDeviceOverride(it.key(), it.value());
 #ifdef UNITDESK_DEMO
@@ -97,6 +96,14 @@ Program::Program(const ProgramOptions &options) : m_downloads(m_state, m_link)
     m_window = std::make_unique<MainWindow>(m_state, m_link, m_windows, m_downloads);
     WireWindows({m_state, m_link, m_windows, m_window.get(), &m_routes}, m_routes, *m_window, m_downloads);
     m_link.setHandlers(&m_routes);
+
+    // A port that vanishes is waited for; a download still running goes on once it is back.
+    QObject::connect(&m_reconnect, &PortReconnect::waiting, m_window.get(),
+                     [this] { m_window->showLineNotice(PortReconnect::waitingText()); });
+    QObject::connect(&m_reconnect, &PortReconnect::reconnected, m_window.get(), [this] {
+        m_window->showLineNotice(PortReconnect::reconnectedText());
+        m_downloads.resumeAfterReconnect();
+    });
 }
 
 Program::~Program()

@@ -3,6 +3,7 @@
 // port map, the simulated line for --demo, and what the program owns: the shared values,
 // the port, the reply routes, the download session, the window set and the main window.
 #include "common/AppState.h"
+#include "link/PortReconnect.h"
 #include "link/ReplyRoutes.h"
 #include "link/SerialLink.h"
 #include "logstore/DownloadSession.h"
@@ -45,6 +46,7 @@ public:
     ReplyRoutes &routes() { return m_routes; }
     WindowSet &windows() { return m_windows; }
     DownloadSession &downloads() { return m_downloads; }
+    PortReconnect &reconnect() { return m_reconnect; }
 
 private:
     // Declared in the order they are made; the windows go first, the port before the
@@ -54,6 +56,7 @@ private:
     SerialLink m_link;
     ReplyRoutes m_routes;
     DownloadSession m_downloads;
+    PortReconnect m_reconnect{m_link};
     WindowSet m_windows;
     std::unique_ptr<MainWindow> m_window;
 };

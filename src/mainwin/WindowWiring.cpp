@@ -11,6 +11,7 @@
 #include "control/SensorNumberDialog.h"
 #include "control/TemperatureRangeDialog.h"
 #include "control/TimeBandsDialog.h"
+#include "link/FrameMonitorDialog.h"
 #include "link/PortSettingsDialog.h"
 #include "link/ReplyRoutes.h"
 #include "logstore/DownloadSession.h"
@@ -52,6 +53,7 @@ void WireWindows(const WindowServices &services, ReplyRoutes &routes, MainWindow
     GroupNamesDialog::wire(services, mainLabels);
     GroupAssignDialog::wire(services, mainLabels);
     ChannelNamesDialog::wire(services, mainLabels);
+    FrameMonitorDialog::wire(services); // no reply steps: it watches the port itself
 
     // After the time band window has taken the first half of its grid, the second half is
     // asked for, whichever window is open.

@@ -25,11 +25,6 @@ QString groupDirOf(const QString &groupNo)
 
 } // namespace
 
-QString groupFile()
-{
-    return QStringLiteral("C:\\ZRLOG\\CONTROL\\GROUP.TXT");
-}
-
 QStringList listEntries()
 {
     QStringList entries;
@@ -67,8 +62,8 @@ QStringList groupFolders(const QString &groupDir, const QString &kindFolder, con
 
 QString restore(AppState &state)
 {
-    const QString line = TextFile::readFirstLine(groupFile());
-    state.GroupNo = Format(Mid(line, 1, 2), QStringLiteral("00"));
+    const QString line = TextFile::readFirstLine(GroupFile());
+    state.GroupNo = GroupNoFromLine(line);
     state.GroupDir = groupDirOf(state.GroupNo);
     return line.isEmpty() ? QString() : groupLabelText(state.GroupNo);
 }
@@ -83,7 +78,7 @@ bool assign(AppState &state, int groupIndex)
     // A folder that cannot be made is skipped: the next download says so for its own.
     for (const QString &folder : groupFolders(state.GroupDir, kindFolder, state.PickedDate.yy))
         DriveMap::ensureDir(folder);
-    return TextFile::writeLines(groupFile(), {state.GroupNo});
+    return TextFile::writeLines(GroupFile(), {state.GroupNo});
 }
 
 } // namespace GroupAssign

@@ -10,7 +10,6 @@ namespace GroupAssign {
 
 constexpr int Groups = 50;
 
-QString groupFile(); // C:\ZRLOG\CONTROL\GROUP.TXT
 
 // "ＧＲＰ＿０１" .. "ＧＲＰ＿５０"
 QStringList listEntries();

@@ -1,4 +1,5 @@
 #include "GroupAssignDialog.h"
+#include "logstore/StorePaths.h"
 
 #include "GroupAssign.h"
 #include "common/AppState.h"
@@ -51,7 +52,7 @@ void GroupAssignDialog::Command1_Click()
                                    Prompt::Icon::Warning, Prompt::Answer::Cancel};
     if (Prompt::ask(question, this) == Prompt::Answer::Ok) {
         if (!GroupAssign::assign(m_state, m_state.GroupIndex))
-            Prompt::fileNotWritten(GroupAssign::groupFile(), this);
+            Prompt::fileNotWritten(GroupFile(), this);
         if (m_main.groupChanged)
             m_main.groupChanged();
     }

@@ -35,6 +35,8 @@ enum class WindowId {
     Form22 = 22, // channel-name table (never shown)
     Form23 = 23, // water-spray basic conditions
     Form24 = 24, // continuous mode
+    // Windows of our own beside the system's: not in the closing order.
+    Monitor = 100, // frame monitor "通信モニター"
 };
 
 // What a window is made with. The shared values, the port and the window set outlive

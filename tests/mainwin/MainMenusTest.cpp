@@ -65,6 +65,9 @@ private slots:
             "  mnuTemp_Range=温度範囲設定",
             "  spr_Temp2=-",
             "  mnuTemp_CH=温度センサー番号 設定",
+            // Our own, after the system's entries.
+            "  sprMonitor=-",
+            "  mnuMonitor=通信モニター",
         };
         QCOMPARE(shown, expected);
     }
