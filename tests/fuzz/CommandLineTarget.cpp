@@ -5,7 +5,7 @@
 
 namespace fuzz {
 
-int commandLine(const uint8_t *data, size_t size)
+static int commandLine(const uint8_t *data, size_t size)
 {
     QStringList arguments;
     const QByteArray bytes(reinterpret_cast<const char *>(data), qsizetype(size));
@@ -18,5 +18,7 @@ int commandLine(const uint8_t *data, size_t size)
     ProgramUsage();
     return 0;
 }
+
+UNITDESK_FUZZ_TARGET(command_line, commandLine)
 
 } // namespace fuzz

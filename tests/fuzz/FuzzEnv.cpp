@@ -1,4 +1,5 @@
 #include "FuzzEnv.h"
+#include "FuzzTargets.h"
 
 #include "common/DriveMap.h"
 #include "sim/Pty.h"
@@ -9,9 +10,24 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QTemporaryDir>
+#include <cstring>
 #include <memory>
 
 namespace fuzz {
+
+std::vector<NamedTarget> &all()
+{
+    static std::vector<NamedTarget> targets;
+    return targets;
+}
+
+const NamedTarget *find(const char *name)
+{
+    for (const NamedTarget &t : all())
+        if (std::strcmp(t.name, name) == 0)
+            return &t;
+    return nullptr;
+}
 
 namespace {
 struct Environment {

@@ -10,7 +10,7 @@
 
 namespace fuzz {
 
-int groupFile(const uint8_t *data, size_t size)
+static int groupFile(const uint8_t *data, size_t size)
 {
     prepare();
     clearRoot();
@@ -31,5 +31,7 @@ int groupFile(const uint8_t *data, size_t size)
         __builtin_trap();
     return 0;
 }
+
+UNITDESK_FUZZ_TARGET(group_file, groupFile)
 
 } // namespace fuzz

@@ -9,7 +9,7 @@
 
 namespace fuzz {
 
-int logFile(const uint8_t *data, size_t size)
+static int logFile(const uint8_t *data, size_t size)
 {
     if (size == 0)
         return 0;
@@ -33,5 +33,7 @@ int logFile(const uint8_t *data, size_t size)
     }
     return 0;
 }
+
+UNITDESK_FUZZ_TARGET(log_file, logFile)
 
 } // namespace fuzz

@@ -10,7 +10,7 @@
 
 namespace fuzz {
 
-int portFiles(const uint8_t *data, size_t size)
+static int portFiles(const uint8_t *data, size_t size)
 {
     prepare();
     const auto [port, speed] = splitAt(QByteArray(reinterpret_cast<const char *>(data), qsizetype(size)), '\0');
@@ -29,5 +29,7 @@ int portFiles(const uint8_t *data, size_t size)
         __builtin_trap();
     return 0;
 }
+
+UNITDESK_FUZZ_TARGET(port_files, portFiles)
 
 } // namespace fuzz

@@ -8,7 +8,7 @@
 
 namespace fuzz {
 
-int settingsFiles(const uint8_t *data, size_t size)
+static int settingsFiles(const uint8_t *data, size_t size)
 {
     if (size == 0)
         return 0;
@@ -23,5 +23,7 @@ int settingsFiles(const uint8_t *data, size_t size)
     SettingsFiles::ReadQuotedLine(path);
     return 0;
 }
+
+UNITDESK_FUZZ_TARGET(settings_files, settingsFiles)
 
 } // namespace fuzz
