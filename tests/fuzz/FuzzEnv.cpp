@@ -10,6 +10,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QTemporaryDir>
+#include <cstdlib>
 #include <cstring>
 #include <memory>
 
@@ -46,7 +47,8 @@ char *argv[] = {arg0, nullptr};
 void prepare()
 {
     if (!env) {
-        env = new Environment; // lives until the process ends, as libFuzzer expects
+        env = new Environment; // lives until the process ends, as libFuzzer expects; its root goes then
+        std::atexit([] { QDir(env->root.path()).removeRecursively(); });
         if (!qApp) {
             qputenv("QT_QPA_PLATFORM", "offscreen");
             env->app = std::make_unique<QApplication>(argc, argv);
