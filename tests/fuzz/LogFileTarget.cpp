@@ -1,10 +1,11 @@
 // A stored day or month log as the views read it: the file's bytes through the Shift-JIS
-// reader, then the views' codec.
+// reader, then the views' codec, then what the views make of the grid (CSV, chart values).
 #include "FuzzEnv.h"
 #include "FuzzTargets.h"
 
 #include "common/TextFile.h"
 #include "mainwin/UnitKinds.h"
+#include "viewers/LogExport.h"
 #include "viewers/LogViewCodec.h"
 
 namespace fuzz {
@@ -30,6 +31,14 @@ static int logFile(const uint8_t *data, size_t size)
         // The grid has no row for more.
         if (loaded.rows.size() > layout.rows - 1)
             __builtin_trap();
+        QList<QStringList> grid{QStringList(layout.headers.begin(), layout.headers.end())};
+        for (const LogView::Loaded::Row &row : loaded.rows) {
+            grid << (QStringList{row.label} << QStringList(row.cells.begin(), row.cells.end()));
+            double value = 0;
+            for (const QString &cell : row.cells)
+                LogExport::cellValue(cell, &value);
+        }
+        LogExport::csvLines(grid);
     }
     return 0;
 }
