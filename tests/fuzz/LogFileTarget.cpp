@@ -5,7 +5,7 @@
 
 #include "common/TextFile.h"
 #include "mainwin/UnitKinds.h"
-#include "viewers/LogExport.h"
+#include "viewers/LogSeriesCodec.h"
 #include "viewers/LogViewCodec.h"
 
 namespace fuzz {
@@ -31,14 +31,9 @@ static int logFile(const uint8_t *data, size_t size)
         // The grid has no row for more.
         if (loaded.rows.size() > layout.rows - 1)
             __builtin_trap();
-        QList<QStringList> grid{QStringList(layout.headers.begin(), layout.headers.end())};
-        for (const LogView::Loaded::Row &row : loaded.rows) {
-            grid << (QStringList{row.label} << QStringList(row.cells.begin(), row.cells.end()));
-            double value = 0;
-            for (const QString &cell : row.cells)
-                LogExport::cellValue(cell, &value);
-        }
-        LogExport::csvLines(grid);
+        const LogSeries::Table table = LogSeries::table(view, kind, lines, loaded);
+        LogSeries::chartSeries(table);
+        LogSeries::csv(table);
     }
     return 0;
 }
