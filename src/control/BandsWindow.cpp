@@ -85,11 +85,7 @@ BandsWindow::BandsWindow(const WindowServices &services, WindowId id, const QStr
     body->addLayout(top);
     body->addSpacing(6);
     body->addLayout(middle, 1);
-    auto *outer = new QVBoxLayout(this);
-    outer->setContentsMargins(0, 0, 0, 0);
-    outer->setSpacing(0);
-    outer->addLayout(body, 1);
-    outer->addWidget(StatusBar1);
+    setBody(body);
 
     connect(List1, &QListWidget::itemClicked, this, [this](QListWidgetItem *item) { pickFirst(item->text()); });
     connect(List2, &QListWidget::itemClicked, this, [this](QListWidgetItem *item) { pickSecond(item->text()); });

@@ -143,12 +143,7 @@ BasicConditionsDialog::BasicConditionsDialog(const WindowServices &services)
     body->addWidget(Label14);
     body->addLayout(weekRow);
 
-    auto *outer = new QVBoxLayout(this);
-    outer->setContentsMargins(0, 0, 0, 0);
-    outer->setSpacing(0);
-    outer->addWidget(Toolbar1);
-    outer->addLayout(body, 1);
-    outer->addWidget(StatusBar1);
+    setBody(body, Toolbar1);
 
     // On load: placed, the fields and grids filled from the files.
     moveTwips(this, 2000, 3000);

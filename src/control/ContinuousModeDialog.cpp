@@ -54,10 +54,7 @@ ContinuousModeDialog::ContinuousModeDialog(const WindowServices &services)
     body->addLayout(top);
     body->addSpacing(10);
     body->addLayout(values);
-    auto *outer = new QVBoxLayout(this);
-    outer->setContentsMargins(0, 0, 0, 0);
-    outer->addLayout(body, 1);
-    outer->addWidget(StatusBar1);
+    setBody(body);
 
     moveTwips(this, 3000, 3000);
     // Each field from its own file only; a missing file leaves its field empty.

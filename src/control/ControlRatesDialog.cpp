@@ -67,11 +67,7 @@ ControlRatesDialog::ControlRatesDialog(const WindowServices &services)
     body->addLayout(top);
     body->addSpacing(6);
     body->addWidget(MSFlexGrid1, 0, Qt::AlignHCenter);
-    auto *outer = new QVBoxLayout(this);
-    outer->setContentsMargins(0, 0, 0, 0);
-    outer->setSpacing(0);
-    outer->addLayout(body, 1);
-    outer->addWidget(StatusBar1);
+    setBody(body);
 
     moveTwips(this, 2000, 3200);
     SettingsFiles::LoadGridFile(*MSFlexGrid1, SettingsFiles::controlPath(RateCommandsFor(spray).file));

@@ -28,13 +28,10 @@ SensorNumberDialog::SensorNumberDialog(const WindowServices &services)
     fields->addWidget(Command3, 0, 2);
     fields->addWidget(Command2, 1, 2);
 
-    auto *outer = new QVBoxLayout(this);
-    outer->setContentsMargins(0, 0, 0, 0);
     auto *body = new QVBoxLayout;
     body->setContentsMargins(12, 10, 12, 8);
     body->addLayout(fields);
-    outer->addLayout(body, 1);
-    outer->addWidget(StatusBar1);
+    setBody(body);
     setMinimumWidth(280);
 
     moveTwips(this, 2000, 3000);

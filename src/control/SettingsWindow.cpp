@@ -16,6 +16,7 @@
 #include <QEvent>
 #include <QHeaderView>
 #include <QLabel>
+#include <QVBoxLayout>
 #include <QLineEdit>
 #include <QScrollBar>
 
@@ -117,6 +118,17 @@ void SettingsWindow::selectUnit(int entry)
         setMainStatus(selecting);
     if (m_selectingShows.testFlag(SelectingShows::OwnPanel))
         setStatus(selecting);
+}
+
+void SettingsWindow::setBody(QLayout *body, QWidget *top)
+{
+    auto *outer = new QVBoxLayout(this);
+    outer->setContentsMargins(0, 0, 0, 0);
+    outer->setSpacing(0);
+    if (top)
+        outer->addWidget(top);
+    outer->addLayout(body, 1);
+    outer->addWidget(StatusBar1);
 }
 
 QLabel *SettingsWindow::addLabel(const QString &name, const QString &text)

@@ -14,6 +14,7 @@
 class Grid;
 class QComboBox;
 class QLabel;
+class QLayout;
 class QLineEdit;
 class StatusBar;
 class WritePause;
@@ -61,6 +62,10 @@ public:
     // "ID ﾃﾞｰﾀ設定中" shows where the window asked for it.
     void selectUnit(int entry);
     QComboBox *unitSelector() const { return m_unitSelector; }
+
+    // Lays the window out: an optional bar on top (a toolbar), the body taking the room,
+    // the status bar at the foot, edge to edge.
+    void setBody(QLayout *body, QWidget *top = nullptr);
 
     // Controls built the same way in every settings window, named as given.
     QLabel *addLabel(const QString &name, const QString &text);

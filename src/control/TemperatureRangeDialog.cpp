@@ -42,13 +42,10 @@ TemperatureRangeDialog::TemperatureRangeDialog(const WindowServices &services)
     fields->addWidget(Command2, 1, 4);
     fields->addWidget(Command1, 2, 4);
 
-    auto *outer = new QVBoxLayout(this);
-    outer->setContentsMargins(0, 0, 0, 0);
     auto *body = new QVBoxLayout;
     body->setContentsMargins(12, 10, 12, 8);
     body->addLayout(fields);
-    outer->addLayout(body, 1);
-    outer->addWidget(StatusBar1);
+    setBody(body);
     setMinimumWidth(320);
 
     moveTwips(this, 2000, 3200);

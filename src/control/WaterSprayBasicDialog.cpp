@@ -87,11 +87,7 @@ WaterSprayBasicDialog::WaterSprayBasicDialog(const WindowServices &services)
     body->addLayout(fieldGrid);
     body->addSpacing(6);
     body->addWidget(MSFlexGrid1);
-    auto *outer = new QVBoxLayout(this);
-    outer->setContentsMargins(0, 0, 0, 0);
-    outer->setSpacing(0);
-    outer->addLayout(body, 1);
-    outer->addWidget(StatusBar1);
+    setBody(body);
 
     moveTwips(this, 2000, 3000);
     AppState &state = m_services.state;

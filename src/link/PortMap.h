@@ -24,6 +24,7 @@ QList<PresentPort> presentPorts(const Ports &ports, const QStringList &alsoLook 
 // "/dev/ttyUSB0 — FT232R USB UART (FTDI, A50285BI)", "/dev/pts/3 — 疑似端末",
 // "/dev/ttyS3 — 見つかりません" (not present); on Windows "COM3 — <description>".
 QString describe(const QString &device, const Ports &ports);
+// A device node (or the link naming one) on Linux; a port the system lists on Windows.
 bool isPresent(const QString &device);
 
 // The settings file and the devices kept in it.

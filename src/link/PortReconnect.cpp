@@ -1,25 +1,10 @@
 #include "PortReconnect.h"
 
+#include "PortMap.h"
 #include "SerialLink.h"
-
-#include <QFileInfo>
-#include <QSerialPortInfo>
 
 namespace {
 constexpr int LookMs = 1000;
-
-// A device node (or the link naming one) on Linux; a port the system lists on Windows.
-bool present(const QString &device)
-{
-#ifdef Q_OS_WIN
-    for (const QSerialPortInfo &info : QSerialPortInfo::availablePorts())
-        if (info.portName().compare(device, Qt::CaseInsensitive) == 0)
-            return true;
-    return false;
-#else
-    return QFileInfo::exists(device);
-#endif
-}
 } // namespace
 
 PortReconnect::PortReconnect(SerialLink &link, QObject *parent) : QObject(parent), m_link(link)
@@ -50,7 +35,7 @@ void PortReconnect::look()
         m_timer.stop();
         return;
     }
-    if (!present(m_link.deviceFor(m_link.portNumber())) || !m_link.open())
+    if (!PortMap::isPresent(m_link.deviceFor(m_link.portNumber())) || !m_link.open())
         return;
     m_link.setLineDefaults();
     m_timer.stop();

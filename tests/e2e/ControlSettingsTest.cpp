@@ -2,6 +2,7 @@
 // simulated line: pick a unit, read, change, write, read again; the unit, the window and
 // the settings files agree.
 #include "OnTheLine.h"
+#include "UserActions.h"
 #include "testmain.h"
 
 #include "common/TextFile.h"
@@ -23,29 +24,9 @@
 #include <QToolBar>
 
 namespace {
-void type(QLineEdit *field, const QString &text)
-{
-    field->setFocus();
-    field->selectAll();
-    QTest::keyClicks(field, text);
-}
-
-void pickUnit(QComboBox *combo, int entry)
-{
-    combo->setCurrentIndex(entry);
-    emit combo->activated(entry);
-}
-
 QList<SimUnit> twoUnits(const QByteArray &kind)
 {
     return {unit("01", kind, 1), unit("05", kind, 5)};
-}
-
-// With UNITDESK_SCREENSHOTS set, the window as it looks now goes into that folder.
-void screenshot(QWidget *w, const char *name)
-{
-    if (const QByteArray dir = qgetenv("UNITDESK_SCREENSHOTS"); !dir.isEmpty())
-        w->grab().save(QString::fromLocal8Bit(dir) + "/" + name);
 }
 
 void endWritePause(QWidget *w)

@@ -1,6 +1,7 @@
 // The maintenance windows driven as a user would from the main window, against the
 // simulated line: write a setting, read it back from the unit, and see the unit's answers.
 #include "OnTheLine.h"
+#include "UserActions.h"
 #include "testmain.h"
 
 #include "control/SettingsFiles.h"
@@ -42,20 +43,6 @@ W *openFromBasicConditions(OnTheLine &l, WindowId id, const QString &button, con
         windows.show(id);
     }
     return windows.existing<W>(id);
-}
-
-void type(QLineEdit *field, const QString &text)
-{
-    field->setFocus();
-    field->selectAll();
-    QTest::keyClicks(field, text);
-}
-
-// With UNITDESK_SCREENSHOTS set, the window as it looks now goes into that folder.
-void screenshot(QWidget *w, const char *name)
-{
-    if (const QByteArray dir = qgetenv("UNITDESK_SCREENSHOTS"); !dir.isEmpty())
-        w->grab().save(QString::fromLocal8Bit(dir) + "/" + name);
 }
 
 QByteArray controlFile(OnTheLine &l, const char *name)

@@ -2,6 +2,7 @@
 // driven from the main window's menus against the simulated line: pick a unit, read,
 // change, write, read back; the unit, the window and the settings files agree.
 #include "OnTheLine.h"
+#include "UserActions.h"
 #include "testmain.h"
 
 #include "common/TextFile.h"
@@ -23,19 +24,6 @@
 #include <QTimer>
 
 namespace {
-void type(QLineEdit *field, const QString &text)
-{
-    field->setFocus();
-    field->selectAll();
-    QTest::keyClicks(field, text);
-}
-
-void pickUnit(QComboBox *combo, int entry)
-{
-    combo->setCurrentIndex(entry);
-    emit combo->activated(entry);
-}
-
 // Clicks a list entry as the user does.
 void click(QListWidget *list, const QString &entry)
 {
@@ -43,13 +31,6 @@ void click(QListWidget *list, const QString &entry)
     QVERIFY(item);
     list->scrollToItem(item);
     QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(item).center());
-}
-
-// With UNITDESK_SCREENSHOTS set, the window as it looks now goes into that folder.
-void screenshot(QWidget *w, const char *name)
-{
-    if (const QByteArray dir = qgetenv("UNITDESK_SCREENSHOTS"); !dir.isEmpty())
-        w->grab().save(QString::fromLocal8Bit(dir) + "/" + name);
 }
 
 struct Kind {
