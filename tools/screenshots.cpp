@@ -17,10 +17,12 @@
 #include <QDir>
 #include <QDirIterator>
 #include <QFileInfo>
+#include <QListWidget>
 #include <QEventLoop>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <cstdio>
+#include <utility>
 
 namespace {
 
@@ -65,7 +67,7 @@ QWidget *openedWindow(Program &program)
 void clickReadButton(QWidget *window)
 {
     for (QAbstractButton *b : window->findChildren<QAbstractButton *>())
-        if (b->text() == QStringLiteral("読取") && b->isEnabled()) {
+        if (b->text().endsWith(QStringLiteral("読取")) && b->isEnabled()) {
             b->click();
             return;
         }
@@ -126,6 +128,19 @@ int main(int argc, char **argv)
     program.start(QDateTime::currentDateTime());
     main.resize(main.sizeHint());
     pump(2500);
+
+    // A store in use has a group: GRP_01, chosen as a user chooses it.
+    if (trigger(main, QStringLiteral("mnuGroup_Set"))) {
+        pump(300);
+        if (QWidget *w = openedWindow(program)) {
+            if (auto *list = w->findChild<QListWidget *>(QStringLiteral("List1")); list && list->count() > 0)
+                list->setCurrentRow(0);
+            if (auto *set = w->findChild<QAbstractButton *>(QStringLiteral("Command1")))
+                set->click();
+            pump(300);
+            w->close();
+        }
+    }
     save(&main, QStringLiteral("main-window"));
 
     // A day and a month of the selected unit, downloaded as a user does: last month, from
@@ -170,7 +185,12 @@ int main(int argc, char **argv)
     // Every window a menu entry or toolbar button opens.
     const QStringList openers{"環境",        "mnuBase_cont", "mnuCont1",      "mnuSeason",  "mnuZone",
                               "mnuCH_name",  "mnuGrp",       "mnuGroup_Set",  "mnuRenzoku", "mnuKoki_Set",
-                              "mnuTemp_Range", "mnuTemp_CH", "mnuMonitor"};
+                              "mnuTemp_Range", "mnuTemp_CH"};
+    const auto readAndSave = [](QWidget *w) {
+        clickReadButton(w);
+        pump(1500);
+        save(w, w->objectName());
+    };
     for (const QString &name : openers) {
         if (!trigger(main, name))
             continue;
@@ -178,9 +198,46 @@ int main(int argc, char **argv)
         QWidget *w = openedWindow(program);
         if (!w)
             continue;
-        clickReadButton(w);
+        readAndSave(w);
+        if (w->objectName() != QLatin1String("Form10"))
+            continue;
+        // The basic conditions window's own toolbar opens three windows over it, modal.
+        const std::pair<const char *, WindowId> modals[]{
+            {"Button2", WindowId::Form11}, {"Button3", WindowId::Form13}, {"Button4", WindowId::Form8}};
+        for (const auto &[button, id] : modals) {
+            if (QAction *a = w->findChild<QAction *>(QString::fromLatin1(button)))
+                a->trigger();
+            pump(600);
+            if (QWidget *modal = program.windows().existing(id); modal && modal->isVisible()) {
+                readAndSave(modal);
+                modal->close();
+                pump(300);
+            }
+        }
+    }
+
+    // A water-spray unit has a basic conditions window of its own.
+    for (int row = 0; row < main.List1->count(); ++row)
+        if (main.List1->item(row)->text().contains(QStringLiteral("水噴射")))
+            main.List1->setCurrentRow(row);
+    pump(1500);
+    if (trigger(main, QStringLiteral("mnuBase_cont"))) {
+        pump(600);
+        if (QWidget *w = openedWindow(program))
+            readAndSave(w);
+    }
+    main.CloseSecondaryWindows();
+
+    // The frame monitor, watching the line while the window above reads once more.
+    if (trigger(main, QStringLiteral("mnuMonitor"))) {
+        if (trigger(main, QStringLiteral("mnuBase_cont"))) {
+            pump(600);
+            if (QWidget *w = openedWindow(program); w && w->objectName() != QLatin1String("frmMonitor"))
+                clickReadButton(w);
+        }
         pump(1500);
-        save(w, w->objectName());
+        if (QWidget *monitor = program.windows().existing(WindowId::Monitor))
+            save(monitor, monitor->objectName());
     }
     Prompt::setScript(nullptr);
     return 0;

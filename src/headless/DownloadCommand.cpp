@@ -7,6 +7,7 @@
 #include "common/DriveMap.h"
 #include "common/TextFile.h"
 #include "link/PortMap.h"
+#include "link/PortAccess.h"
 #include "link/PortReconnect.h"
 #include "link/PortSettings.h"
 #include "link/ReplyRoutes.h"
@@ -79,10 +80,13 @@ int RunDownloadCommand(const QStringList &arguments, std::FILE *err, const QDate
     }
     if (!link.isOpen()) {
         const QString port = QStringLiteral("COM%1 (%2)").arg(link.portNumber()).arg(link.deviceFor(link.portNumber()));
-        if (!link.lockHolder().isEmpty())
+        if (!link.lockHolder().isEmpty()) {
             say(err, QStringLiteral("%1 is in use by %2").arg(port, link.lockHolder()));
-        else
+        } else {
             say(err, QStringLiteral("cannot open %1: %2").arg(port, link.port().errorString()));
+            if (!link.groupToJoin().isEmpty())
+                say(err, joinGroupHint(link.deviceFor(link.portNumber()), link.groupToJoin()));
+        }
         return 1;
     }
     link.setHandlers(&routes);

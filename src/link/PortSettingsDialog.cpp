@@ -1,9 +1,11 @@
 #include "PortSettingsDialog.h"
 
+#include "PortAccess.h"
 #include "PortMap.h"
 #include "PortSettings.h"
 #include "SerialLink.h"
 #include "common/AppState.h"
+#include "ui/Prompt.h"
 #include "ui/StatusBar.h"
 #include "common/TextFile.h"
 #include "ui/Twips.h"
@@ -166,7 +168,11 @@ void PortSettingsDialog::applyChoice()
         m_link.setPortNumber(List1->currentRow() + 1);
     applySpeed(m_link, m_state, List2->currentRow());
     m_link.setLineDefaults();
-    m_link.open();
+    // The user has just chosen this port: a refusal for lack of access is said at once.
+    if (!m_link.open() && !m_link.groupToJoin().isEmpty())
+        Prompt::ask({joinGroupNotice(m_link.deviceFor(m_link.portNumber()), m_link.groupToJoin()),
+                     QStringLiteral("通信ポート"), Prompt::Buttons::Ok, Prompt::Icon::Warning},
+                    this);
 
     // The files get what is in force, so a list left without a choice never stores "-1"
     // (which would read back as another port or speed).

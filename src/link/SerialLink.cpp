@@ -1,5 +1,6 @@
 #include "SerialLink.h"
 
+#include "PortAccess.h"
 #include "ReplyDispatcher.h"
 
 #include <QRegularExpression>
@@ -186,10 +187,12 @@ bool SerialLink::open()
     if (m_port.isOpen())
         return false;
     const QString device = deviceFor(m_portNumber);
+    m_groupToJoin.clear();
     if (!m_lock.lock(device))
         return false;
     m_port.setPortName(device);
     if (!m_port.open(QIODevice::ReadWrite)) {
+        m_groupToJoin = groupToJoinFor(device, m_port.error());
         m_lock.unlock();
         return false;
     }

@@ -51,6 +51,8 @@ public:
     bool open();
     bool isOpen() const;
     QString lockHolder() const { return m_lock.holder(); }
+    // After open() failed for lack of access: the group the user must join; empty otherwise.
+    QString groupToJoin() const { return m_groupToJoin; }
 
     // Writes STX + text + ETX in one write when the port is open; does nothing otherwise.
     void SendFrame(const QByteArray &text);
@@ -79,4 +81,5 @@ private:
     QHash<int, QString> m_overrides;
     QString m_deviceForAll;
     QMap<int, QString> m_saved;
+    QString m_groupToJoin;
 };

@@ -5,6 +5,7 @@
 #include "common/DriveMap.h"
 #include "common/TextFile.h"
 #include "common/Vb.h"
+#include "link/PortAccess.h"
 #include "link/PortSettings.h"
 #include "link/PortSettingsDialog.h"
 #include "logstore/DownloadSession.h"
@@ -216,6 +217,10 @@ void MainWindow::startUp(const QDateTime &now)
     const PortSettingsInForce inForce = ApplyPortSettings(m_link, m_state);
     if (auto *form2 = m_windows.get<PortSettingsDialog>(WindowId::Form2))
         form2->showInForce(inForce);
+    // A port refused for lack of access says how to get it, on the status line: a box
+    // before the window would stop a start that may not need the line at all.
+    if (!m_link.isOpen() && !m_link.groupToJoin().isEmpty())
+        showLineNotice(joinGroupNotice(m_link.deviceFor(m_link.portNumber()), m_link.groupToJoin()));
 
     // 6.
     Timer3->stop();

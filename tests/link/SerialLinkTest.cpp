@@ -1,11 +1,16 @@
+#include "link/PortAccess.h"
 #include "link/SerialLink.h"
 #include "RecordingHandlers.h"
 #include "sim/Pty.h"
 #include "testmain.h"
 
 #include <QElapsedTimer>
+#include <QFile>
+#include <QFileInfo>
 #include <QSignalSpy>
+#include <QTemporaryDir>
 #include <QTest>
+#include <unistd.h>
 
 namespace {
 
@@ -31,6 +36,9 @@ class SerialLinkTest : public QObject {
 private slots:
     void errorDecision_data();
     void errorDecision();
+    void joinGroupDecision_data();
+    void joinGroupDecision();
+    void refusedDeviceNamesItsGroup();
     void parsesSettings_data();
     void parsesSettings();
     void rejectsBadSettings_data();
@@ -70,6 +78,55 @@ void SerialLinkTest::errorDecision()
     QFETCH(QSerialPort::SerialPortError, error);
     QFETCH(PortErrorAction, action);
     QCOMPARE(portErrorAction(error), action);
+}
+
+void SerialLinkTest::joinGroupDecision_data()
+{
+    QTest::addColumn<QSerialPort::SerialPortError>("error");
+    QTest::addColumn<bool>("accessible");
+    QTest::addColumn<QString>("deviceGroup");
+    QTest::addColumn<QString>("group");
+    QTest::newRow("no access, dialout device") << QSerialPort::PermissionError << false << "dialout" << "dialout";
+    QTest::newRow("no access, other group") << QSerialPort::PermissionError << false << "uucp" << "uucp";
+    QTest::newRow("no access, root's device") << QSerialPort::PermissionError << false << "root" << "dialout";
+    QTest::newRow("no access, group unknown") << QSerialPort::PermissionError << false << "" << "dialout";
+    // Refused although we may read and write it: busy, no group helps.
+    QTest::newRow("busy") << QSerialPort::PermissionError << true << "dialout" << "";
+    QTest::newRow("missing device") << QSerialPort::DeviceNotFoundError << false << "" << "";
+    QTest::newRow("other failure") << QSerialPort::OpenError << false << "dialout" << "";
+}
+
+void SerialLinkTest::joinGroupDecision()
+{
+    QFETCH(QSerialPort::SerialPortError, error);
+    QFETCH(bool, accessible);
+    QFETCH(QString, deviceGroup);
+    QFETCH(QString, group);
+    QCOMPARE(groupToJoin(error, accessible, deviceGroup), group);
+}
+
+void SerialLinkTest::refusedDeviceNamesItsGroup()
+{
+    if (::geteuid() == 0)
+        QSKIP("root opens a device without read/write permission");
+    QTemporaryDir dir;
+    const QString device = dir.filePath("ttyLocked");
+    QFile file(device);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.close();
+    QVERIFY(file.setPermissions({}));
+
+    SerialLink link;
+    link.setDeviceForAll(device);
+    QVERIFY(!link.open());
+    QCOMPARE(link.port().error(), QSerialPort::PermissionError);
+    const QString owner = QFileInfo(device).group();
+    QCOMPARE(link.groupToJoin(), owner == "root" ? QStringLiteral("dialout") : owner);
+
+    // A later failure of another kind forgets the hint.
+    link.setDeviceForAll(dir.filePath("ttyMissing"));
+    QVERIFY(!link.open());
+    QVERIFY(link.groupToJoin().isEmpty());
 }
 
 void SerialLinkTest::parsesSettings_data()
