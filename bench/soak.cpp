@@ -86,21 +86,36 @@ const std::vector<SettingsUse> &settingsUses()
     return uses;
 }
 
+// Waits until no reply has come for 100 ms: replies still on their way (the end of a
+// download, the second block of a window) would otherwise pass for the next step's.
+void settle(const long &replies)
+{
+    for (long seen = -1; seen != replies;) {
+        seen = replies;
+        QTest::qWait(100);
+    }
+}
+
 bool useSettingsWindow(Program &program, const SettingsUse &use, const long &replies, Prompt::Script &prompts)
 {
+    settle(replies);
     QWidget *w = program.windows().show(use.id);
     const long before = replies;
     use.read(w);
     if (!QTest::qWaitFor([&] { return replies > before; }, 5000))
         return false;
-    QTest::qWait(20); // the reply's last steps
+    settle(replies);
     const qsizetype asked = prompts.asked.size();
     const long written = replies;
     use.write(w);
     const bool acknowledged = QTest::qWaitFor([&] { return replies > written; }, 5000);
+    settle(replies);
     if (auto *pause = w->findChild<QTimer *>(SettingsWindow::WritePauseTimer))
         emit pause->timeout({});
     program.windows().unload(use.id);
+    if (prompts.asked.size() != asked)
+        std::fprintf(stderr, "%s: %s\n", qPrintable(WindowSet::nameOf(use.id)),
+                     qPrintable(prompts.asked.last().text));
     return acknowledged && prompts.asked.size() == asked;
 }
 
