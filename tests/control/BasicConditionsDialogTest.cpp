@@ -1,5 +1,6 @@
 // Form10, the basic conditions window, on the whole program: opening, its controls, the
 // files, read and write frames byte for byte, the replies, refused writes.
+#include "../FileSizeLimit.h"
 #include "ControlFixture.h"
 #include "testmain.h"
 
@@ -354,6 +355,44 @@ private slots:
                  QStringList{"ファイルの保存|ファイルに書き込めません。\nC:\\ZRLOG\\CONTROL\\WEEK.TXT"});
         QVERIFY(f.sent(61).startsWith("\x02WC")); // the frame went out
         QVERIFY(f.file("CONT1.TXT").startsWith(TextFile::encode("休止")));
+    }
+
+    // The disk fills up during a write: the file that did not fit is named, keeps its old
+    // bytes and leaves no temporary copy; the files that fit are whole; with room again the
+    // next write stores all three.
+    void fullDiskPartWay()
+    {
+        ControlFixture f;
+        f.put("BASE.TXT", "\"000000000000000000\"\r\n");
+        f.put("CONT1.TXT", "休止\t休止\r\n");
+        f.put("WEEK.TXT", "設定\t設定\t設定\t設定\t設定\t設定\t設定\r\n");
+        const QByteArray oldRates = f.file("CONT1.TXT");
+        auto *w = f.open<BasicConditionsDialog>(Id);
+        f.reply(SampleReply);
+        const QDir control(DriveMap::toNative(ControlFixture::path("")));
+        const QStringList filesBefore = control.entryList(QDir::Files | QDir::Hidden);
+        {
+            FileSizeLimit limit(40); // BASE.TXT (22 bytes) and WEEK.TXT (36) fit, CONT1.TXT (76) does not
+            w->write();
+        }
+        QCOMPARE(f.messages(),
+                 QStringList{"ファイルの保存|ファイルに書き込めません。\nC:\\ZRLOG\\CONTROL\\CONT1.TXT"});
+        QCOMPARE(f.file("CONT1.TXT"), oldRates);
+        QCOMPARE(control.entryList(QDir::Files | QDir::Hidden), filesBefore);
+        QVERIFY(f.sent(61).startsWith("\x02WC")); // the unit still gets the block
+        const QByteArray base = f.file("BASE.TXT"), week = f.file("WEEK.TXT");
+        QCOMPARE(base.size(), 22);
+        QCOMPARE(week.size(), 36);
+
+        ControlFixture::endWritePause(w);
+        f.prompts.asked.clear();
+        w->write();
+        QVERIFY(f.messages().isEmpty());
+        QCOMPARE(f.file("BASE.TXT"), base);
+        QCOMPARE(f.file("WEEK.TXT"), week);
+        QCOMPARE(f.file("CONT1.TXT"),
+                 TextFile::encode("休止\t連続\r\n120 _秒\t005 _秒\r\n006 _秒\t007 _秒\r\n008 _秒\t009 _秒\r\n"
+                                  "連続\t030 _秒\r\n"));
     }
 
     void statusReplies()

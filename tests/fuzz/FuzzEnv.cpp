@@ -2,6 +2,9 @@
 #include "FuzzTargets.h"
 
 #include "common/DriveMap.h"
+#include "logstore/DownloadSession.h"
+#include "mainwin/MainWindow.h"
+#include "mainwin/Program.h"
 #include "sim/Pty.h"
 #include "ui/Prompt.h"
 
@@ -85,6 +88,33 @@ void writeRaw(const QString &logicalPath, const QByteArray &bytes)
 void removeFile(const QString &logicalPath)
 {
     DriveMap::removeFile(logicalPath);
+}
+
+void placeFiles(const QByteArray &input, const QStringList &logicalPaths)
+{
+    const QList<QByteArray> parts = input.split('\0');
+    for (qsizetype i = 0; i < logicalPaths.size(); ++i) {
+        if (i < parts.size())
+            writeRaw(logicalPaths[i], parts[i]);
+        else
+            removeFile(logicalPaths[i]);
+    }
+}
+
+Program &program()
+{
+    static Program *p = nullptr;
+    if (!p) {
+        ProgramOptions options;
+        options.root = DriveMap::root();
+        p = new Program(options);
+        p->window().endProgram = [] {};
+        p->link().setDeviceForAll(portDevice());
+    }
+    // A download an earlier input left running gives up as it would on a silent unit.
+    for (int i = 0; i < 5 && p->downloads().isRunning(); ++i)
+        p->downloads().watchdogExpired();
+    return *p;
 }
 
 void clearRoot()

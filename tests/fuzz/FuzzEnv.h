@@ -5,9 +5,12 @@
 #include <QByteArray>
 #include <QDateTime>
 #include <QString>
+#include <QStringList>
 #include <cstddef>
 #include <cstdint>
 #include <utility>
+
+class Program;
 
 namespace fuzz {
 
@@ -18,8 +21,15 @@ QString portDevice();
 // Writes bytes as they are to a logical path (folders created); no conversion.
 void writeRaw(const QString &logicalPath, const QByteArray &bytes);
 void removeFile(const QString &logicalPath);
+// The input cut at NUL bytes into the files of the paths, in order: each part is written
+// as it is, and the paths beyond the last part are removed (the file is missing).
+void placeFiles(const QByteArray &input, const QStringList &logicalPaths);
 // Empties drive C: below the root.
 void clearRoot();
+// One program for every target and input (building one per input would leave a few runs
+// a second), its port on the pseudo-terminal; a target starts it again from its load
+// steps (MainWindow::startUp) when it needs them. No download is running when it returns.
+Program &program();
 // The PC clock the targets start the program at.
 QDateTime now();
 

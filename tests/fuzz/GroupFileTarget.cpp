@@ -16,17 +16,10 @@ static int groupFile(const uint8_t *data, size_t size)
     clearRoot();
     writeRaw(QStringLiteral("C:\\ZRLOG\\CONTROL\\GROUP.TXT"),
              QByteArray(reinterpret_cast<const char *>(data), qsizetype(size)));
-    static Program *program = nullptr; // built once: each input runs the load steps again
-    if (!program) {
-        ProgramOptions options;
-        options.root = DriveMap::root();
-        program = new Program(options);
-        program->window().endProgram = [] {};
-        program->link().setDeviceForAll(portDevice());
-    }
-    program->window().startUp(now());
+    Program &p = program();
+    p.window().startUp(now());
     // The group folder is always one below C:\.
-    const QString dir = program->state().GroupDir;
+    const QString dir = p.state().GroupDir;
     if (!dir.startsWith(QLatin1String("C:\\GRP")) || dir.mid(3).contains(QLatin1Char('\\')))
         __builtin_trap();
     return 0;

@@ -16,26 +16,8 @@
 namespace fuzz {
 
 namespace {
-// One program for every input (building one per input would leave a few runs a second):
-// each input starts it again from its load steps, as after a restart of the program.
-Program &program()
-{
-    static Program *p = nullptr;
-    if (!p) {
-        ProgramOptions options;
-        options.root = DriveMap::root();
-        p = new Program(options);
-        p->window().endProgram = [] {};
-        p->link().setDeviceForAll(portDevice());
-    }
-    return *p;
-}
-
 void restart(Program &p, bool windowsFirst)
 {
-    // A download the last input left running gives up as it would on a silent unit.
-    for (int i = 0; i < 5 && p.downloads().isRunning(); ++i)
-        p.downloads().watchdogExpired();
     if (!windowsFirst)
         p.windows().deleteAll();
     p.window().startUp(now());
@@ -74,9 +56,8 @@ static int replyPath(const uint8_t *data, size_t size)
     }
 
     // As the port hands its characters on (SerialLink::readAvailable).
-    p.link().assembler().feed(line, [&p](const QByteArray &text, QByteArray &rxCode) {
-        DispatchReply(text, rxCode, p.routes());
-    });
+    p.link().assembler().feed(
+        line, [&p](const QByteArray &text, QByteArray &rxCode) { DispatchReply(text, rxCode, p.routes()); });
     return 0;
 }
 

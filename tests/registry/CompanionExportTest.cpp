@@ -1,11 +1,14 @@
 // The export for the companion program: a hand-worked fixture compared byte for byte, and
 // the sources that are missing, short or odd.
+#include "../FileSizeLimit.h"
 #include "RegistryRoot.h"
 #include "testmain.h"
 
 #include "common/AppState.h"
+#include "registry/ChannelNames.h"
 #include "registry/ChannelNamesDialog.h"
 #include "registry/CompanionExport.h"
+#include "ui/Grid.h"
 
 #include <QDirIterator>
 #include <QTest>
@@ -76,6 +79,37 @@ private slots:
         root.putLines(CompanionExport::iniFile(), {"ch9901="});
         QVERIFY(DriveMap::ensureDir(CompanionExport::nameFile())); // a folder in its place
         QCOMPARE(CompanionExport::run(), CompanionExport::Result::NotWritten);
+    }
+
+    // The disk fills up after the page is saved: the page is kept, the export is named as
+    // not written and keeps its old bytes, no temporary copy stays; with room again the
+    // next save writes the export.
+    void fullDiskDuringTheExport()
+    {
+        RegistryRoot root;
+        root.putLines(CompanionExport::iniFile(), numbered("line", 60) << "ch9901=");
+        root.put(CompanionExport::nameFile(), "older export\r\n");
+        AppState s;
+        s.GroupNo = "01";
+        DriveMap::ensureDir("C:\\GRP01\\CHNAME");
+        ChannelNamesDialog form(s, {});
+        form.MSFlexGrid1->setTextMatrix(1, 1, "一号機");
+        const QDir temp(DriveMap::toNative("C:\\ZRDAT\\TEMP"));
+        {
+            FileSizeLimit limit(200); // the page (116 bytes) fits, the export (about 500) does not
+            QVERIFY(form.Command3_Click());
+        }
+        QCOMPARE(root.prompts.asked.size(), 1);
+        QVERIFY(root.prompts.asked.first().text.endsWith(CompanionExport::nameFile()));
+        QCOMPARE(root.bytes(CompanionExport::nameFile()), QByteArray("older export\r\n"));
+        QCOMPARE(temp.entryList(QDir::Files | QDir::Hidden), QStringList{"NAME.TXT"});
+        QVERIFY(root.bytes(ChannelNames::pageFile("C:\\GRP01", 1)).startsWith(root.sjis("一号機\t")));
+
+        root.prompts.asked.clear();
+        QVERIFY(form.Command3_Click());
+        QVERIFY(root.prompts.asked.isEmpty());
+        QVERIFY(root.bytes(CompanionExport::nameFile()).startsWith("line1\r\nline2\r\n"));
+        QVERIFY(root.bytes(CompanionExport::nameFile()).endsWith("line60\r\nch9901=\r\n"));
     }
 
     // The rules on sources the fixture does not cover.

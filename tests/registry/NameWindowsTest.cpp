@@ -1,4 +1,5 @@
 // Form9 and Form14: the grids, the cell editor, saving, page changes and printing.
+#include "../FileSizeLimit.h"
 #include "RegistryRoot.h"
 #include "testmain.h"
 
@@ -21,8 +22,6 @@
 #include <QStandardPaths>
 #include <QTest>
 #include <QTimer>
-#include <csignal>
-#include <sys/resource.h>
 
 namespace {
 QStringList rowOf(const Grid &g, int row)
@@ -32,20 +31,6 @@ QStringList rowOf(const Grid &g, int row)
         cells << g.textMatrix(row, c);
     return cells;
 }
-
-// Writes beyond `bytes` fail while it lives (the way a full disk fails a write).
-struct FileSizeLimit {
-    rlimit old{};
-    explicit FileSizeLimit(rlim_t bytes)
-    {
-        std::signal(SIGXFSZ, SIG_IGN);
-        getrlimit(RLIMIT_FSIZE, &old);
-        rlimit limited = old;
-        limited.rlim_cur = bytes;
-        setrlimit(RLIMIT_FSIZE, &limited);
-    }
-    ~FileSizeLimit() { setrlimit(RLIMIT_FSIZE, &old); }
-};
 
 // The text of a PDF, or nothing without pdftotext.
 QString pdfText(const QString &nativePath)
