@@ -25,13 +25,8 @@ const QString BaseFile = QStringLiteral("BASE.TXT");
 const QString RatesFile = QStringLiteral("CONT1.TXT");
 const QString WeekFile = QStringLiteral("WEEK.TXT");
 
-struct FieldSpec {
-    const char *title, *unit, *text;
-    int maxLength;
-    const char *hint;
-};
 // Text1..Text7.
-const FieldSpec fieldSpecs[7] = {
+const TitledField titledFields[7] = {
     {"子機ＣＨ 番号 ：", "_CH", "01", 2, "制御子機個別認識番号の設定"},
     {"1_ｓｔ　START ：", "_秒", "0000", 4, "制御開始時間＿１の設定"},
     {"2_ｎｄ  START ：", "_秒", "0000", 4, "制御開始時間＿２の設定"},
@@ -74,10 +69,10 @@ BasicConditionsDialog::BasicConditionsDialog(const WindowServices &services)
     };
     QLineEdit **texts[7] = {&Text1, &Text2, &Text3, &Text4, &Text5, &Text6, &Text7};
     for (int n = 1; n <= 7; ++n) {
-        const FieldSpec &spec = fieldSpecs[n - 1];
-        *texts[n - 1] = addDigitField(QStringLiteral("Text%1").arg(n), spec.maxLength,
-                                      QString::fromUtf8(spec.text), QString::fromUtf8(spec.hint));
-        place(n, *texts[n - 1], QString::fromUtf8(spec.title), QString::fromUtf8(spec.unit));
+        const TitledField &field = titledFields[n - 1];
+        *texts[n - 1] = addDigitField(QStringLiteral("Text%1").arg(n), field.maxLength,
+                                      QString::fromUtf8(field.text), QString::fromUtf8(field.hint));
+        place(n, *texts[n - 1], QString::fromUtf8(field.title), QString::fromUtf8(field.unit));
     }
     Text8 = addDigitField(QStringLiteral("Text8"), 3, QStringLiteral("000"));
     place(8, Text8, QStringLiteral("制御ﾃﾞｰﾀ設定  ："), QStringLiteral("_秒"));

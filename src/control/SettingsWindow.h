@@ -19,6 +19,14 @@ class QLineEdit;
 class StatusBar;
 class WritePause;
 
+// A numeric field as a window lays it out: the title before it, the unit after it, the
+// text it starts with, its width in characters, the hint its click shows.
+struct TitledField {
+    const char *title, *unit, *text;
+    int maxLength;
+    const char *hint;
+};
+
 class SettingsWindow : public QWidget {
     Q_OBJECT
 public:

@@ -20,13 +20,8 @@ constexpr int Rows = 5;
 const QString BaseFile = QStringLiteral("BASE_WJ.TXT");
 const QString CellsFile = QStringLiteral("CONT_WJ1.TXT");
 
-struct FieldSpec {
-    const char *title, *unit, *text;
-    int maxLength;
-    const char *hint;
-};
 // Text1..Text6.
-const FieldSpec fieldSpecs[6] = {
+const TitledField titledFields[6] = {
     {"水噴射　番号 ：", "_CH", "01", 2, "水噴射 子機ＣＨ番号の設定"},
     {"噴射開始温度 ：", "_℃", "0000", 4, "水噴射開始温度の設定"},
     {"噴射終了温度 ：", "_℃", "0000", 4, "水噴射終了温度の設定"},
@@ -56,12 +51,12 @@ WaterSprayBasicDialog::WaterSprayBasicDialog(const WindowServices &services)
     };
     QLineEdit **texts[6] = {&Text1, &Text2, &Text3, &Text4, &Text5, &Text6};
     for (int n = 1; n <= 6; ++n) {
-        const FieldSpec &spec = fieldSpecs[n - 1];
+        const TitledField &field = titledFields[n - 1];
         const QString name = QStringLiteral("Text%1").arg(n);
         *texts[n - 1] =
-            addDigitField(name, spec.maxLength, QString::fromUtf8(spec.text), QString::fromUtf8(spec.hint));
-        place((n - 1) / 2, (n - 1) % 2 * 3, *texts[n - 1], QString::fromUtf8(spec.title),
-              QString::fromUtf8(spec.unit), name);
+            addDigitField(name, field.maxLength, QString::fromUtf8(field.text), QString::fromUtf8(field.hint));
+        place((n - 1) / 2, (n - 1) % 2 * 3, *texts[n - 1], QString::fromUtf8(field.title),
+              QString::fromUtf8(field.unit), name);
     }
     Text8 = addDigitField(QStringLiteral("Text8"), 3, QStringLiteral("000"));
     place(3, 0, Text8, QStringLiteral("制御ﾃﾞｰﾀ設定  ："), QStringLiteral("_秒"), QStringLiteral("Text8"));

@@ -55,17 +55,17 @@ private slots:
             {"Text6", "No.2 テスト 月 ：", "_月", 2, "第二 テスト月の設定"},
             {"Text8", "制御ﾃﾞｰﾀ設定  ：", "_秒", 3, ""},
         };
-        for (const auto &spec : fields) {
-            auto *field = w->findChild<QLineEdit *>(spec.name);
+        for (const auto &expected : fields) {
+            auto *field = w->findChild<QLineEdit *>(expected.name);
             QVERIFY(field);
-            QCOMPARE(w->findChild<QLabel *>(QString(spec.name) + "Title")->text(),
-                     QString::fromUtf8(spec.title));
-            QCOMPARE(w->findChild<QLabel *>(QString(spec.name) + "Unit")->text(),
-                     QString::fromUtf8(spec.unit));
-            QCOMPARE(field->maxLength(), spec.maxLength);
+            QCOMPARE(w->findChild<QLabel *>(QString(expected.name) + "Title")->text(),
+                     QString::fromUtf8(expected.title));
+            QCOMPARE(w->findChild<QLabel *>(QString(expected.name) + "Unit")->text(),
+                     QString::fromUtf8(expected.unit));
+            QCOMPARE(field->maxLength(), expected.maxLength);
             w->setStatus("before");
             QTest::mouseClick(field, Qt::LeftButton);
-            QCOMPARE(w->status(), *spec.hint ? QString::fromUtf8(spec.hint) : QStringLiteral("before"));
+            QCOMPARE(w->status(), *expected.hint ? QString::fromUtf8(expected.hint) : QStringLiteral("before"));
             field->clear();
             QTest::keyClicks(field, "7x+ 2");
             QCOMPARE(field->text(), QStringLiteral("72"));
