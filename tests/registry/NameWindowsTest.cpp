@@ -1,5 +1,6 @@
 // Form9 and Form14: the grids, the cell editor, saving, page changes and printing.
 #include "../FileSizeLimit.h"
+#include "../GridInput.h"
 #include "RegistryRoot.h"
 #include "testmain.h"
 
@@ -188,6 +189,62 @@ private slots:
         s.GroupNo = "04";
         QVERIFY(!form.Command3_Click());
         QVERIFY(root.prompts.asked.last().text.contains("C:\\GRP04\\CHNAME\\CHNAME1.TXT"));
+    }
+
+    // After a save, a page change or a load the editor shows the cell the cursor is on, so
+    // the next key edits that cell with its own text; the caption names the column.
+    void editorFollowsTheCurrentCell()
+    {
+        RegistryRoot root;
+        AppState s;
+        s.GroupNo = "03";
+        root.putLines(ChannelNames::pageFile("C:\\GRP03", 1), {"1号機", "2号機", "3号機\t003"});
+        root.putLines(ChannelNames::pageFile("C:\\GRP03", 2), {"11号機"});
+        ChannelNamesDialog form(s, {});
+        form.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&form));
+        Grid *g = form.MSFlexGrid1;
+        QCOMPARE(form.Text1->text(), QStringLiteral("1号機"));
+        QCOMPARE(form.Label2->text(), QStringLiteral("ＣＨ 名称"));
+
+        GridInput::click(g, 3, 2);
+        QCOMPARE(form.Text1->text(), QStringLiteral("003"));
+        QCOMPARE(form.Label2->text(), QStringLiteral("管理番号"));
+        GridInput::click(g, 3, 1);
+        QCOMPARE(form.Text1->text(), QStringLiteral("3号機"));
+        QVERIFY(form.Text1->hasFocus());
+        QTest::mouseClick(form.Command3, Qt::LeftButton);
+        QCOMPARE(g->row(), 1);
+        QCOMPARE(form.Text1->text(), QStringLiteral("1号機"));
+        QCOMPARE(form.Label2->text(), QStringLiteral("ＣＨ 名称"));
+        QTest::keyClick(form.Text1, Qt::Key_End);
+        QTest::keyClicks(form.Text1, "A");
+        QCOMPARE(g->textMatrix(1, 1), QStringLiteral("1号機A"));
+        QCOMPARE(g->textMatrix(3, 1), QStringLiteral("3号機"));
+
+        // A key typed in the grid goes to the editor, replacing its text, into the cell.
+        GridInput::click(g, 2, 1);
+        g->setFocus();
+        QTest::keyClicks(g, "B");
+        QCOMPARE(g->textMatrix(2, 1), QStringLiteral("B"));
+
+        form.Combo1->setCurrentIndex(1);
+        form.Combo1_Click(1);
+        QCOMPARE(form.Text1->text(), QStringLiteral("11号機"));
+
+        root.putLines(GroupNames::filePath(), {"本社\t事務所\t倉庫"});
+        GroupNamesDialog groups({});
+        groups.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&groups));
+        QCOMPARE(groups.Text1->text(), QStringLiteral("本社"));
+        GridInput::click(groups.MSFlexGrid1, 1, 2);
+        QCOMPARE(groups.Label1->text(), QStringLiteral("対象機器名の登録"));
+        QCOMPARE(groups.Text1->text(), QStringLiteral("事務所"));
+        GridInput::click(groups.MSFlexGrid1, 1, 3);
+        QCOMPARE(groups.Label1->text(), QStringLiteral("備考の登録"));
+        QTest::mouseClick(groups.Command3, Qt::LeftButton);
+        QCOMPARE(groups.Label1->text(), QStringLiteral("ｸﾞﾙｰﾌﾟ名の登録"));
+        QCOMPARE(groups.Text1->text(), QStringLiteral("本社"));
     }
 
     void printing()
