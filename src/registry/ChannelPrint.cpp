@@ -26,7 +26,8 @@ constexpr double MaxRowLines = 3.0;
 QFont printFont(int pointSize)
 {
     QFont font;
-    font.setFamilies({QStringLiteral("Noto Sans CJK JP"), QStringLiteral("Yu Gothic"), QStringLiteral("MS Gothic")});
+    font.setFamilies(
+        {QStringLiteral("Noto Sans CJK JP"), QStringLiteral("Yu Gothic"), QStringLiteral("MS Gothic")});
     font.setPointSize(pointSize);
     return font;
 }

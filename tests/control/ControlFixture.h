@@ -38,9 +38,9 @@ struct ControlFixture : MainFixture {
         QTest::qWaitFor([w] { return QApplication::activeWindow() == w->window(); }, 1000);
         const QWidget *focus = QApplication::focusWidget();
         if (QApplication::activeWindow() != w->window() || !focus || focus->objectName() != control) {
-            qWarning("active window %s, focus on %s", qPrintable(QApplication::activeWindow()
-                                                                     ? QApplication::activeWindow()->objectName()
-                                                                     : QStringLiteral("none")),
+            qWarning("active window %s, focus on %s",
+                     qPrintable(QApplication::activeWindow() ? QApplication::activeWindow()->objectName()
+                                                             : QStringLiteral("none")),
                      qPrintable(focus ? focus->objectName() : QStringLiteral("nothing")));
             return false;
         }

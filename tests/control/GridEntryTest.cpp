@@ -11,8 +11,8 @@ namespace {
 
 struct Fill {
     const char *name;
-    int kindRow;        // the unit kind chosen in the main window
-    const char *open;   // the menu action, or "" for toolbar button 6
+    int kindRow;      // the unit kind chosen in the main window
+    const char *open; // the menu action, or "" for toolbar button 6
     WindowId id;
     const char *grid;
     int top, left, bottom, right;
@@ -54,8 +54,8 @@ private slots:
         QTest::addColumn<int>("fill");
         QTest::addColumn<int>("way");
         for (int i = 0; i < int(std::size(Fills)); ++i)
-            for (GridInput::Way way : {GridInput::Way::DragDown, GridInput::Way::DragUp, GridInput::Way::ShiftClick,
-                                       GridInput::Way::ShiftArrows})
+            for (GridInput::Way way : {GridInput::Way::DragDown, GridInput::Way::DragUp,
+                                       GridInput::Way::ShiftClick, GridInput::Way::ShiftArrows})
                 QTest::addRow("%s, %s", Fills[i].name, GridInput::nameOf(way)) << i << int(way);
     }
     void everyChosenCellTakesTheValue()
@@ -92,7 +92,8 @@ private slots:
         for (int r = 1; r < grid->rows(); ++r)
             for (int c = 1; c < grid->cols(); ++c) {
                 const bool chosen = r >= t.top && r <= t.bottom && c >= t.left && c <= t.right;
-                QCOMPARE(grid->textMatrix(r, c), chosen ? QString::fromUtf8(t.cell) : QStringLiteral("x%1%2").arg(r).arg(c));
+                QCOMPARE(grid->textMatrix(r, c),
+                         chosen ? QString::fromUtf8(t.cell) : QStringLiteral("x%1%2").arg(r).arg(c));
             }
     }
 };

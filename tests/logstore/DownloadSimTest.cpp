@@ -137,7 +137,8 @@ void DownloadSimTest::rangeEndingToday()
     QCOMPARE(r.rig.file(dayFileA(13, 1, 8)), simDay("A", 13, 1, 8));
     QCOMPARE(r.rig.file(dayFileA(13, 1, 9)), simDay("A", 13, 1, 9));
     QCOMPARE(r.rig.file(dayFileA(13, 1, 10)), simDay("A", 13, 1, 10, 20));
-    const QStringList month = simLines("A", 13, 1, 8) + simLines("A", 13, 1, 9) + simLines("A", 13, 1, 10, 20);
+    const QStringList month =
+        simLines("A", 13, 1, 8) + simLines("A", 13, 1, 9) + simLines("A", 13, 1, 10, 20);
     QCOMPARE(r.rig.file(monthFileA(13, 1)), crlfLines(QStringList{"13/01"} + month));
     QCOMPARE(r.rig.Label19.text(), QStringLiteral("ﾀﾞｳﾝﾛｰﾄﾞ終了"));
 }

@@ -20,6 +20,7 @@
 #include <QPrinter>
 #include <QProcess>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QStandardPaths>
 #include <QTest>
 #include <QTimer>
@@ -31,6 +32,15 @@ QStringList rowOf(const Grid &g, int row)
     for (int c = 0; c < g.cols(); ++c)
         cells << g.textMatrix(row, c);
     return cells;
+}
+
+// What a poppler tool prints about a PDF.
+QString pdfTool(const QString &name, const QStringList &args)
+{
+    QProcess p;
+    p.start(QStandardPaths::findExecutable(name), args);
+    p.waitForFinished(30000);
+    return QString::fromUtf8(p.readAllStandardOutput());
 }
 
 // The text of a PDF, or nothing without pdftotext.
@@ -292,6 +302,34 @@ private slots:
         QVERIFY2(text.contains("ＣＨ_10"), qPrintable(text));
         // The title comes first, after the blank lines.
         QVERIFY(text.indexOf("GRP_03") < text.indexOf("ＣＨ_番号"));
+
+        // One Japanese font for every character: Latin and Japanese words of a row share
+        // their line. The rows fill the landscape page down to its foot.
+        const QStringList fonts =
+            pdfTool("pdffonts", {DriveMap::toNative(pdf)}).split('\n', Qt::SkipEmptyParts).mid(2);
+        QVERIFY2(!fonts.isEmpty(), "pdffonts lists no font");
+        for (const QString &font : fonts)
+            QVERIFY2(font.contains("NotoSansCJK"), qPrintable(fonts.join('\n')));
+        const QString boxes = pdfTool("pdftotext", {"-bbox", DriveMap::toNative(pdf), "-"});
+        const auto box = [&boxes](const QString &word) {
+            const QRegularExpression re(
+                "<word xMin=\"([\\d.]+)\" yMin=\"([\\d.]+)\" xMax=\"([\\d.]+)\" yMax=\"([\\d.]+)\">" +
+                QRegularExpression::escape(word) + "</word>");
+            const QRegularExpressionMatch m = re.match(boxes);
+            return m.hasMatch() ? QRectF(QPointF(m.captured(1).toDouble(), m.captured(2).toDouble()),
+                                         QPointF(m.captured(3).toDouble(), m.captured(4).toDouble()))
+                                : QRectF();
+        };
+        const double pageHeight = QRegularExpression("<page width=\"[\\d.]+\" height=\"([\\d.]+)\"")
+                                      .match(boxes)
+                                      .captured(1)
+                                      .toDouble();
+        const QRectF latin = box("001"), japanese = box("甲社"), last = box("ＣＨ_10");
+        QVERIFY2(latin.isValid() && japanese.isValid() && last.isValid() && pageHeight > 0,
+                 qPrintable(boxes));
+        QCOMPARE(latin.top(), japanese.top());
+        QCOMPARE(latin.bottom(), japanese.bottom());
+        QVERIFY2(last.bottom() > 0.8 * pageHeight, qPrintable(QString::number(last.bottom() / pageHeight)));
     }
 
     void previewSavesThePageAsPdf()

@@ -7,9 +7,9 @@
 #include <QApplication>
 #include <QHeaderView>
 #include <QLineEdit>
-#include <QVBoxLayout>
 #include <QSignalSpy>
 #include <QTest>
+#include <QVBoxLayout>
 
 class GridTest : public QObject {
     Q_OBJECT
@@ -157,8 +157,8 @@ private slots:
     void userChoosesARectangle_data()
     {
         QTest::addColumn<int>("way");
-        for (GridInput::Way way : {GridInput::Way::DragDown, GridInput::Way::DragUp, GridInput::Way::ShiftClick,
-                                   GridInput::Way::ShiftArrows})
+        for (GridInput::Way way : {GridInput::Way::DragDown, GridInput::Way::DragUp,
+                                   GridInput::Way::ShiftClick, GridInput::Way::ShiftArrows})
             QTest::newRow(GridInput::nameOf(way)) << int(way);
     }
     void userChoosesARectangle()

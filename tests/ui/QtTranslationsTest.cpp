@@ -32,8 +32,8 @@ private slots:
         QCOMPARE(buttons.button(QDialogButtonBox::Cancel)->text(), QStringLiteral("キャンセル"));
         QCOMPARE(buttons.button(QDialogButtonBox::Yes)->text(), QStringLiteral("はい(&Y)"));
         QCOMPARE(buttons.button(QDialogButtonBox::No)->text(), QStringLiteral("いいえ(&N)"));
-        QMessageBox box(QMessageBox::Warning, QStringLiteral("設定データ異常"), QStringLiteral("データの異常です"),
-                        QMessageBox::Ok | QMessageBox::Cancel);
+        QMessageBox box(QMessageBox::Warning, QStringLiteral("設定データ異常"),
+                        QStringLiteral("データの異常です"), QMessageBox::Ok | QMessageBox::Cancel);
         QCOMPARE(box.button(QMessageBox::Cancel)->text(), QStringLiteral("キャンセル"));
         QLocale::setDefault(QLocale::system());
     }
