@@ -29,6 +29,9 @@ QFont printFont(int pointSize)
     font.setFamilies(
         {QStringLiteral("Noto Sans CJK JP"), QStringLiteral("Yu Gothic"), QStringLiteral("MS Gothic")});
     font.setPointSize(pointSize);
+    // Plain glyphs, one per character: shaped ones (a digit after "_") lose their text in
+    // the PDF, so a search or a copy of the page would miss them.
+    font.setStyleStrategy(QFont::PreferNoShaping);
     return font;
 }
 

@@ -27,7 +27,7 @@ struct ControlFixture : MainFixture {
             if (m.text == QStringLiteral("データの異常です")) {
                 window->show();
                 window->activateWindow();
-                QTest::qWaitFor([this] { return QApplication::activeWindow() == window; }, 1000);
+                (void)QTest::qWaitFor([this] { return QApplication::activeWindow() == window; }, 1000);
             }
             return answer(m);
         };
@@ -35,7 +35,7 @@ struct ControlFixture : MainFixture {
     // After a refusal: w is the active window and the keyboard is in the control named.
     static bool keyboardIn(QWidget *w, const QString &control)
     {
-        QTest::qWaitFor([w] { return QApplication::activeWindow() == w->window(); }, 1000);
+        (void)QTest::qWaitFor([w] { return QApplication::activeWindow() == w->window(); }, 1000);
         const QWidget *focus = QApplication::focusWidget();
         if (QApplication::activeWindow() != w->window() || !focus || focus->objectName() != control) {
             qWarning("active window %s, focus on %s",

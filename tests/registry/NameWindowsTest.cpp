@@ -212,7 +212,8 @@ private slots:
         root.putLines(ChannelNames::pageFile("C:\\GRP03", 2), {"11号機"});
         ChannelNamesDialog form(s, {});
         form.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&form));
+        form.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&form));
         Grid *g = form.MSFlexGrid1;
         QCOMPARE(form.Text1->text(), QStringLiteral("1号機"));
         QCOMPARE(form.Label2->text(), QStringLiteral("ＣＨ 名称"));
@@ -245,7 +246,8 @@ private slots:
         root.putLines(GroupNames::filePath(), {"本社\t事務所\t倉庫"});
         GroupNamesDialog groups({});
         groups.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&groups));
+        groups.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&groups));
         QCOMPARE(groups.Text1->text(), QStringLiteral("本社"));
         GridInput::click(groups.MSFlexGrid1, 1, 2);
         QCOMPARE(groups.Label1->text(), QStringLiteral("対象機器名の登録"));
