@@ -1,6 +1,7 @@
 #include "common/TextFile.h"
 #include "headless/DownloadCommand.h"
 #include "mainwin/Program.h"
+#include "ui/QtTranslations.h"
 
 #include <QApplication>
 #include <QDateTime>
@@ -62,6 +63,7 @@ int main(int argc, char **argv)
     QApplication::setApplicationVersion(QStringLiteral(UNITDESK_VERSION));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/unitdesk-64.png")));
     QGuiApplication::setDesktopFileName(QStringLiteral("unitdesk"));
+    LoadQtTranslations();
     if (!TextFile::checkCodec()) {
         std::fputs("unitdesk: no Shift-JIS (code page 932) converter is available\n", stderr);
         return 1;

@@ -147,6 +147,7 @@ BasicConditionsDialog::BasicConditionsDialog(const WindowServices &services)
     for (int i = 0; i < 7; ++i)
         fields()[i]->setText(state.BasicFieldTexts[i]);
 
+    MSFlexGrid1->setEntryBox(Text8);
     connect(Text8, &QLineEdit::textChanged, this,
             [this](const QString &t) { fillSelectedCells(*MSFlexGrid1, RateCells::cellFromEntry(t)); });
     connect(Command1, &QPushButton::clicked, this,

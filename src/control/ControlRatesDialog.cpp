@@ -72,6 +72,7 @@ ControlRatesDialog::ControlRatesDialog(const WindowServices &services)
     moveTwips(this, 2000, 3200);
     SettingsFiles::LoadGridFile(*MSFlexGrid1, SettingsFiles::controlPath(RateCommandsFor(spray).file));
 
+    MSFlexGrid1->setEntryBox(Text1);
     connect(Text1, &QLineEdit::textChanged, this,
             [this](const QString &t) { fillSelectedCells(*MSFlexGrid1, RateCells::cellFromEntry(t)); });
     connect(Command1, &QPushButton::clicked, this, &ControlRatesDialog::write);

@@ -1,5 +1,7 @@
 #include "DigitFilter.h"
 
+#include "ui/SelectOnFocus.h"
+
 #include <QApplication>
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -61,4 +63,5 @@ void SetUpDigitField(QLineEdit *field, int maxLength, const QString &text)
     field->setAcceptDrops(false);
     field->setAttribute(Qt::WA_InputMethodEnabled, false);
     field->installEventFilter(new DigitFilter(field));
+    SelectAllOnFocus(field);
 }

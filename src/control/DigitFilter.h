@@ -20,5 +20,5 @@ protected:
 };
 
 // Sets a field up as every numeric settings field is: right-aligned, at most maxLength
-// characters, filtered as above, showing text.
+// characters, filtered as above, showing text, its text selected when it gets the focus.
 void SetUpDigitField(QLineEdit *field, int maxLength, const QString &text);

@@ -67,6 +67,10 @@ bool SettingsWindow::sendWhenOpen(const QByteArray &text)
 void SettingsWindow::refuseWrite(const BadValue &bad)
 {
     Prompt::badSettingData(this);
+    // The closed box may have handed the keyboard to another window (the main window, on
+    // some desktops): the cursor is promised here.
+    window()->raise();
+    window()->activateWindow();
     if (bad.row > 0) {
         if (auto *grid = findChild<Grid *>(bad.control)) {
             grid->setCurrentCell(bad.row, bad.col);

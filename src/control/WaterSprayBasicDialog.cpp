@@ -90,6 +90,7 @@ WaterSprayBasicDialog::WaterSprayBasicDialog(const WindowServices &services)
     for (int i = 0; i < 6; ++i)
         fields()[i]->setText(state.WaterSprayBasicFieldTexts[i]);
 
+    MSFlexGrid1->setEntryBox(Text8);
     connect(Text8, &QLineEdit::textChanged, this, [this](const QString &t) {
         fillSelectedCells(*MSFlexGrid1, RateCells::secondsCellFromEntry(t));
     });

@@ -129,6 +129,12 @@ DownloadOptions ParseDownloadOptions(const QStringList &arguments, const QDate &
         fail(QStringLiteral("--to takes a date (YYYY-MM-DD, 2000 to 2099), yesterday or today, not \"%1\"").arg(to));
     else if (o.from > o.to)
         fail(QStringLiteral("--from %1 is after --to %2").arg(o.from.toString(Qt::ISODate), o.to.toString(Qt::ISODate)));
+    else if (o.from > today)
+        fail(QStringLiteral("--from %1 is after today (%2): a day that has not come has no log")
+                 .arg(o.from.toString(Qt::ISODate), today.toString(Qt::ISODate)));
+    else if (o.to > today)
+        fail(QStringLiteral("--to %1 is after today (%2): a day that has not come has no log")
+                 .arg(o.to.toString(Qt::ISODate), today.toString(Qt::ISODate)));
     else if (all && !ids.isEmpty())
         fail(QStringLiteral("--all and --unit exclude each other"));
     else if (!all && ids.isEmpty())

@@ -5,10 +5,25 @@
 #include "link/ReplyRoutes.h"
 #include "link/SerialLink.h"
 #include "logstore/DownloadSession.h"
+#include "logstore/RecordLine.h"
 
 namespace {
 
 constexpr int AnswerMs = 3000; // as long as the download watchdog waits for a reply
+// Records in a row in another kind's layout that tell of a unit of another kind: one or two
+// could be a damaged line.
+constexpr int OtherKindRecords = 3;
+
+// The record has the layout of a kind other than the one asked for, and not its own.
+bool otherKindsLayout(const QByteArray &reply, const QString &kind)
+{
+    if (RecordHasLayout(reply, kind))
+        return false;
+    for (const char *other : {"A", "D", "WJ"})
+        if (RecordHasLayout(reply, QString::fromLatin1(other)))
+            return true;
+    return false;
+}
 
 QString two(int value)
 {
@@ -32,6 +47,7 @@ HeadlessDownload::HeadlessDownload(AppState &state, SerialLink &link, DownloadSe
     connect(&m_answer, &QTimer::timeout, this, &HeadlessDownload::answerMissing);
     routes.add(Reply::ID, [this](const QByteArray &) { selected(); });
     routes.add(Reply::Q, [this](const QByteArray &reply) { sprayNoReply(reply); });
+    routes.add(Reply::M, [this](const QByteArray &reply) { recordReply(reply); });
     connect(&session, &DownloadSession::dayStored, this, [this] {
         if (m_stage == Stage::Downloading)
             ++m_current.daysStored;
@@ -110,6 +126,20 @@ void HeadlessDownload::sprayNoReply(const QByteArray &reply)
     beginDownload();
 }
 
+void HeadlessDownload::recordReply(const QByteArray &reply)
+{
+    if (m_stage != Stage::Downloading || !m_current.failure.isEmpty())
+        return;
+    m_otherKindRecords = otherKindsLayout(reply, m_current.unit.kind) ? m_otherKindRecords + 1 : 0;
+    if (m_otherKindRecords < OtherKindRecords)
+        return;
+    // Stored under this kind, the records would be taken apart wrong and fill the store
+    // with damaged days: the unit is left for a run with its kind.
+    m_current.failure = QStringLiteral("子機 %1: replies are not of kind %2; give its kind with --kind %1:K")
+                            .arg(m_current.unit.unitId, m_current.unit.kind);
+    m_session.abandon();
+}
+
 void HeadlessDownload::answerMissing()
 {
     if (m_stage != Stage::Selecting && m_stage != Stage::AskingSprayNo)
@@ -123,6 +153,7 @@ void HeadlessDownload::answerMissing()
 void HeadlessDownload::beginDownload()
 {
     m_stage = Stage::Downloading;
+    m_otherKindRecords = 0;
     const QDateTime now = clock();
     m_state.UnitClock.yy = two(now.date().year() % 100);
     m_state.UnitClock.mm = two(now.date().month());

@@ -46,6 +46,7 @@ private:
     void next();
     void selected();
     void sprayNoReply(const QByteArray &reply);
+    void recordReply(const QByteArray &reply);
     void answerMissing();
     void beginDownload();
     void endUnit();
@@ -59,5 +60,6 @@ private:
     QDate m_from, m_to;
     qsizetype m_index = 0;
     UnitOutcome m_current;
+    int m_otherKindRecords = 0; // records in a row in another kind's layout
     QList<UnitOutcome> m_outcomes;
 };

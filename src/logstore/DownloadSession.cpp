@@ -1,6 +1,7 @@
 #include "DownloadSession.h"
 
 #include "DownloadRequests.h"
+#include "MonthLog.h"
 #include "RecordLine.h"
 #include "StorePaths.h"
 #include "common/AppState.h"
@@ -74,6 +75,13 @@ struct DownloadSession::Impl {
     int awaitDay = 0;
     QMap<int, int> reRequests; // per day: times asked for again
     QList<DamagedDay> damaged;
+    // Months a day has been stored in whose month log has not been rebuilt since.
+    struct Month {
+        int year, month;
+        QString chNo;
+        bool operator==(const Month &) const = default;
+    };
+    QList<Month> touched;
 
     // What the unit will send again when LastRequest is resent: reception goes back to the
     // first day of that request, so a repeated day never lands behind the part already
@@ -216,20 +224,51 @@ struct DownloadSession::Impl {
         const QString dest = DayLogFile(groupDir, kindFolder, c.CurYear, c.CurMonth, c.CurDay, chNo);
         if (!DriveMap::replaceFile(TempDayFile(), dest))
             return storeError(dest);
+        touch();
         emit q.dayStored(c.CurYear, c.CurMonth, c.CurDay);
         return true;
     }
+    void touch()
+    {
+        const Month month{c.CurYear, c.CurMonth, chNo};
+        if (!touched.contains(month))
+            touched << month;
+    }
+    // The end of the month being received: its month log, and that of any month touched.
     bool storeMonth()
     {
         if (!monthFile.close())
             return storeError(TempMonthFile());
-        const QString dest = MonthLogFile(groupDir, kindFolder, c.CurYear, c.CurMonth, chNo);
-        return DriveMap::replaceFile(TempMonthFile(), dest) || storeError(dest);
+        touch();
+        return writeMonthLogs(true);
+    }
+    // Every month a day was stored in gets its month log again from the day logs, whichever
+    // way the unit sent them. report: a failure stops the download and is named.
+    bool writeMonthLogs(bool report)
+    {
+        while (!touched.isEmpty()) {
+            const Month m = touched.takeFirst();
+            if (!RebuildMonthLog(groupDir, kindFolder, m.year, m.month, m.chNo) && report)
+                return storeError(MonthLogFile(groupDir, kindFolder, m.year, m.month, m.chNo));
+        }
+        return true;
     }
 
     // The store cannot be written: the download stops where it is (the unit is told to
     // stop, the watchdog is off), everything stored before stays, and the user is told once.
     bool storeError(const QString &path)
+    {
+        stopHere();
+        emit q.failed({QStringLiteral("ダウンロード不良"),
+                       QStringLiteral("ﾀﾞｳﾝﾛｰﾄﾞﾃﾞｰﾀを保存できません") + '\n' + path});
+        return false;
+    }
+
+    // Lifecycle ---------------------------------------------------------------------------
+
+    // Ends the download where it is: the unit is told to stop, the day being received is
+    // not stored.
+    void stopHere()
     {
         const bool unitBusy = restart.valid;
         stopWatchdog();
@@ -237,12 +276,7 @@ struct DownloadSession::Impl {
         endDownload();
         if (unitBusy)
             sendFinish();
-        emit q.failed({QStringLiteral("ダウンロード不良"),
-                       QStringLiteral("ﾀﾞｳﾝﾛｰﾄﾞﾃﾞｰﾀを保存できません") + '\n' + path});
-        return false;
     }
-
-    // Lifecycle ---------------------------------------------------------------------------
 
     bool receiving() const { return active && !kindFolder.isEmpty(); }
 
@@ -252,6 +286,7 @@ struct DownloadSession::Impl {
         if (active) {
             stopWatchdog();
             closeTempFiles();
+            writeMonthLogs(false);
             DriveMap::removeFile(TempDayFile());
             DriveMap::removeFile(TempMonthFile());
         }
@@ -270,11 +305,14 @@ struct DownloadSession::Impl {
         awaitDay = 0;
         reRequests.clear();
         damaged.clear();
+        touched.clear();
         s.SlotLabels = MakeSlotLabels();
     }
     // Ends the download without a status text: no reply is taken any more.
     void endDownload()
     {
+        // A download that stops early still leaves the month logs of its stored days whole.
+        writeMonthLogs(false);
         active = false;
         restart.valid = false;
         awaitDay = 0;
@@ -289,11 +327,27 @@ struct DownloadSession::Impl {
     void finish()
     {
         stopWatchdog();
-        status(QStringLiteral("ﾀﾞｳﾝﾛｰﾄﾞ終了"));
         closeTempFiles();
+        if (!writeMonthLogs(true))
+            return;
+        status(QStringLiteral("ﾀﾞｳﾝﾛｰﾄﾞ終了"));
+        showComplete();
         endDownload();
         emit q.finished();
     }
+    // A streamed range has all its days: the unit is stopped, the month logs are written.
+    void endStream(const QString &text)
+    {
+        sendFinish();
+        status(text);
+        closeTempFiles();
+        if (c.RangeDownload == 1 ? storeMonth() : writeMonthLogs(true)) {
+            showComplete();
+            endDownload();
+        }
+    }
+    // Everything asked for is in: the bar shows it whole, wherever the last day left it.
+    void showComplete() { setProgress(progressMaximum, progressMaximum); }
     // The first request of a download, once the temporary files are ready.
     void sendFirstRequest(const QByteArray &request, bool startsMonth)
     {
@@ -457,19 +511,11 @@ struct DownloadSession::Impl {
         if (c.DaysLeft <= 0) {
             // The unit goes on beyond the days it was asked for: stop it. A month's days are
             // all in by now, so its file is kept as well.
-            sendFinish();
-            status(QStringLiteral("ﾀﾞｳﾝﾛｰﾄﾞ終了"));
-            closeTempFiles();
-            if (c.RangeDownload != 1 || storeMonth())
-                endDownload();
+            endStream(QStringLiteral("ﾀﾞｳﾝﾛｰﾄﾞ終了"));
             return;
         }
         if (endDayDone()) {
-            sendFinish();
-            status(QStringLiteral("ﾀﾞｳﾝﾛｰﾄﾞ 終了"));
-            closeTempFiles();
-            if (storeMonth())
-                endDownload();
+            endStream(QStringLiteral("ﾀﾞｳﾝﾛｰﾄﾞ 終了"));
             return;
         }
         showProgressText(dateLabel(c.HeaderDay));
@@ -829,6 +875,11 @@ void DownloadSession::watchdogExpired()
 void DownloadSession::resumeAfterReconnect()
 {
     d->resume();
+}
+void DownloadSession::abandon()
+{
+    if (d->active)
+        d->stopHere();
 }
 bool DownloadSession::isRunning() const
 {

@@ -71,6 +71,11 @@ public:
     // not given up) asks again from the first day it has not stored.
     void resumeAfterReconnect();
 
+    // Stops a running download where it is: the unit is told to stop, the day being
+    // received is not stored, the days stored so far stay. Reports no failure (the caller
+    // knows why); ended() follows.
+    void abandon();
+
     // True from a start until the finish, a failure or a store error.
     bool isRunning() const;
 

@@ -41,7 +41,11 @@ ChannelNamesDialog::ChannelNamesDialog(AppState &state, MainLabels main, QWidget
     connect(Combo1, &QComboBox::activated, this, &ChannelNamesDialog::Combo1_Click);
     Text1 = new QLineEdit(this);
     Text1->setObjectName(QStringLiteral("Text1"));
-    placeTwips(Text1, 5520, 120, 5655, 375);
+    placeTwips(Text1, 6960, 120, 4215, 375);
+    Label2 = new QLabel(this);
+    Label2->setObjectName(QStringLiteral("Label2"));
+    Label2->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    placeTwips(Label2, 5400, 120, 1480, 375);
     Command1 = new QPushButton(QStringLiteral("印刷"), this);
     Command1->setObjectName(QStringLiteral("Command1"));
     placeTwips(Command1, 11880, 120, 1100, 420);
@@ -53,7 +57,9 @@ ChannelNamesDialog::ChannelNamesDialog(AppState &state, MainLabels main, QWidget
     MSFlexGrid1 = new Grid(this);
     MSFlexGrid1->setObjectName(QStringLiteral("MSFlexGrid1"));
     placeTwips(MSFlexGrid1, 30, 600, 14100, 3225);
-    m_editor = new CellEditor(*MSFlexGrid1, *Text1, this);
+    QStringList captions = headers();
+    captions[0].clear();
+    m_editor = new CellEditor(*MSFlexGrid1, *Text1, *Label2, captions, this);
 
     // Window load.
     moveTwips(this, 2200, 4200);

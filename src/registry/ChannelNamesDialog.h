@@ -24,6 +24,7 @@ public:
 
     QLabel *Label1 = nullptr;        // " GRP_" + GroupNo
     QComboBox *Combo1 = nullptr;     // the page: "CH_01--CH_10" .. "CH_91--CH_100"
+    QLabel *Label2 = nullptr;        // names the column Text1 edits
     QLineEdit *Text1 = nullptr;      // the cell editor
     QPushButton *Command1 = nullptr; // "印刷"
     QPushButton *Command3 = nullptr; // "登録": saves the page

@@ -18,6 +18,22 @@ namespace {
 constexpr int TitleSize = 14, RowSize = 11;
 // A TAB moves to the next print zone of fourteen character widths.
 constexpr int ZoneChars = 14;
+// The rows share out the page below the title, though never more than this many lines each.
+constexpr double MaxRowLines = 3.0;
+
+// One font draws every character, Latin and Japanese alike, so they share one baseline (a
+// font without Japanese would leave those characters to another font with other metrics).
+QFont printFont(int pointSize)
+{
+    QFont font;
+    font.setFamilies(
+        {QStringLiteral("Noto Sans CJK JP"), QStringLiteral("Yu Gothic"), QStringLiteral("MS Gothic")});
+    font.setPointSize(pointSize);
+    // Plain glyphs, one per character: shaped ones (a digit after "_") lose their text in
+    // the PDF, so a search or a copy of the page would miss them.
+    font.setStyleStrategy(QFont::PreferNoShaping);
+    return font;
+}
 
 } // namespace
 
@@ -32,9 +48,7 @@ bool paint(QPrinter &printer, const Page &page)
     if (!p.begin(&printer))
         return false;
     const double dotsPerTwip = printer.resolution() / 1440.0;
-    QFont font;
-
-    font.setPointSize(TitleSize);
+    QFont font = printFont(TitleSize);
     p.setFont(font);
     QFontMetricsF title(font, &printer);
     double y = 0;
@@ -49,14 +63,20 @@ bool paint(QPrinter &printer, const Page &page)
     p.drawText(QPointF(x, y + title.ascent()), page.pageText);
     y += 2 * title.lineSpacing(); // the title's line and a blank one
 
-    font.setPointSize(RowSize);
+    font = printFont(RowSize);
     p.setFont(font);
     QFontMetricsF row(font, &printer);
     const QList<int> positions = columnPositionsTwips();
+    const double pageHeight = printer.pageLayout().paintRectPixels(printer.resolution()).height();
+    const double step = page.rows.isEmpty() ? 0
+                                            : qBound(row.lineSpacing(), (pageHeight - y) / page.rows.size(),
+                                                     MaxRowLines * row.lineSpacing());
+    // Each row's text in the middle of its share.
+    const double baseline = (step - row.lineSpacing()) / 2 + row.ascent();
     for (const QStringList &cells : page.rows) {
         for (int c = 0; c < positions.size() && c < cells.size(); ++c)
-            p.drawText(QPointF(positions[c] * dotsPerTwip, y + row.ascent()), cells[c]);
-        y += row.lineSpacing();
+            p.drawText(QPointF(positions[c] * dotsPerTwip, y + baseline), cells[c]);
+        y += step;
     }
     return p.end();
 }

@@ -1,6 +1,7 @@
 #pragma once
 // The printed channel name page: landscape, three blank lines, the title line at 14 points,
-// then the grid's header row and ten rows at 11 points, each column at its own position.
+// then the grid's header row and ten rows at 11 points, each column at its own position,
+// the rows spread over the rest of the page. One Japanese font prints every character.
 #include <QList>
 #include <QString>
 #include <QStringList>

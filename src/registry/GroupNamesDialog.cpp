@@ -33,7 +33,10 @@ GroupNamesDialog::GroupNamesDialog(MainLabels main, QWidget *parent)
     MSFlexGrid1 = new Grid(this);
     MSFlexGrid1->setObjectName(QStringLiteral("MSFlexGrid1"));
     placeTwips(MSFlexGrid1, 0, 660, 10275, 4695);
-    m_editor = new CellEditor(*MSFlexGrid1, *Text1, this);
+    // The caption names the column Text1 edits.
+    m_editor = new CellEditor(
+        *MSFlexGrid1, *Text1, *Label1,
+        {QString(), Label1->text(), QStringLiteral("対象機器名の登録"), QStringLiteral("備考の登録")}, this);
 
     setFixedSize(twipsToPixels(10275), twipsToPixels(660 + 4695));
     moveTwips(this, 2200, 3600);

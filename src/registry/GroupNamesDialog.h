@@ -17,7 +17,7 @@ public:
     explicit GroupNamesDialog(MainLabels main, QWidget *parent = nullptr);
     static void wire(const WindowServices &services, const MainLabels &main);
 
-    QLabel *Label1 = nullptr;        // "ｸﾞﾙｰﾌﾟ名の登録"
+    QLabel *Label1 = nullptr;        // "ｸﾞﾙｰﾌﾟ名の登録"; names the column Text1 edits
     QLineEdit *Text1 = nullptr;      // the cell editor
     QPushButton *Command3 = nullptr; // "登録": writes GRPNAME.TXT
     Grid *MSFlexGrid1 = nullptr;     // row n: group n's name, equipment and remark

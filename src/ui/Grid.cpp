@@ -3,8 +3,11 @@
 #include "Twips.h"
 
 #include <QAbstractButton>
+#include <QCoreApplication>
 #include <QEvent>
 #include <QHeaderView>
+#include <QKeyEvent>
+#include <QLineEdit>
 #include <QPainter>
 #include <QScrollBar>
 #include <QStyleOptionHeader>
@@ -342,6 +345,7 @@ void Grid::applyCurrent()
         selectionModel()->clearSelection();
     }
     m_applying = false;
+    emit currentCellChanged();
 }
 
 void Grid::currentChanged(const QModelIndex &current, const QModelIndex &previous)
@@ -351,29 +355,55 @@ void Grid::currentChanged(const QModelIndex &current, const QModelIndex &previou
         return;
     m_row = current.row() + m_model->fixedRows();
     m_col = current.column() + m_model->fixedCols();
-    m_rowSel = m_row;
-    m_colSel = m_col;
+    // While the mouse drags, the view moves the current cell after it has set the
+    // selection: the rectangle stays the one highlighted.
+    takeSelection();
+    emit currentCellChanged();
 }
 
 void Grid::selectionChanged(const QItemSelection &selected, const QItemSelection &deselected)
 {
     QTableView::selectionChanged(selected, deselected);
-    if (m_applying)
-        return;
-    // A selection dragged with the mouse: the corner away from the current cell.
+    if (!m_applying)
+        takeSelection();
+}
+
+void Grid::takeSelection()
+{
+    // The corner of the highlighted rectangle away from the current cell.
     const QModelIndexList cells = selectionModel()->selectedIndexes();
-    if (cells.isEmpty())
-        return;
-    int top = cells.first().row(), bottom = top, left = cells.first().column(), right = left;
+    const int fr = m_model->fixedRows(), fc = m_model->fixedCols();
+    const int row = m_row - fr, col = m_col - fc;
+    int top = row, bottom = row, left = col, right = col;
     for (const QModelIndex &i : cells) {
         top = qMin(top, i.row());
         bottom = qMax(bottom, i.row());
         left = qMin(left, i.column());
         right = qMax(right, i.column());
     }
-    const int fr = m_model->fixedRows(), fc = m_model->fixedCols();
-    m_rowSel = (m_row - fr == top ? bottom : top) + fr;
-    m_colSel = (m_col - fc == left ? right : left) + fc;
+    m_rowSel = (row == top ? bottom : top) + fr;
+    m_colSel = (col == left ? right : left) + fc;
+}
+
+void Grid::keyPressEvent(QKeyEvent *event)
+{
+    const bool typed = !event->text().isEmpty() && event->text().front().isPrint() &&
+                       !(event->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier));
+    if (m_entry && typed) {
+        m_entry->setFocus(Qt::OtherFocusReason);
+        QKeyEvent copy(event->type(), event->key(), event->modifiers(), event->text(), event->isAutoRepeat(),
+                       ushort(event->count()));
+        QCoreApplication::sendEvent(m_entry, &copy);
+        return;
+    }
+    QTableView::keyPressEvent(event);
+}
+
+void Grid::mouseDoubleClickEvent(QMouseEvent *event)
+{
+    QTableView::mouseDoubleClickEvent(event);
+    if (m_entry)
+        m_entry->setFocus(Qt::OtherFocusReason);
 }
 
 bool Grid::eventFilter(QObject *watched, QEvent *event)

@@ -7,6 +7,8 @@
 #include <QTableView>
 #include <QVector>
 
+class QLineEdit;
+
 class GridModel : public QAbstractTableModel {
     Q_OBJECT
 public:
@@ -111,17 +113,30 @@ public:
     // The width the columns need, frame and vertical scroll bar included.
     int fullWidth() const;
 
+    // The window's entry box for the selected cells: a printable key typed in the grid goes
+    // there as if typed there, and a double click on a cell gives it the focus.
+    void setEntryBox(QLineEdit *entry) { m_entry = entry; }
+
+signals:
+    // The current cell has been set (by the program or the user), even to the cell it was.
+    void currentCellChanged();
+
 protected:
     void currentChanged(const QModelIndex &current, const QModelIndex &previous) override;
     void selectionChanged(const QItemSelection &selected, const QItemSelection &deselected) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+    void mouseDoubleClickEvent(QMouseEvent *event) override;
 
 private:
     void applyHeaders();
     void applyCurrent();
+    // Row/col sel from what the view highlights, the current cell at one corner.
+    void takeSelection();
 
     GridModel *m_model;
     QVector<int> m_widthTwips;
     int m_row = 1, m_col = 1, m_rowSel = 1, m_colSel = 1;
     bool m_applying = false;
+    QLineEdit *m_entry = nullptr;
 };

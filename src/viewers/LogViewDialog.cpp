@@ -179,12 +179,22 @@ LogChartDialog *LogViewDialog::showChart()
 {
     if (!m_chart) {
         m_chart = new LogChartDialog(m_view, this);
-        // Beside the view and as tall, when the screen has room for both.
+        // Beside the view and as tall, when the screen has room for both; else over the view,
+        // no larger than the screen and wholly on it, buttons included.
         const QRect frame = frameGeometry();
         const QRect room(frame.topRight() + QPoint(8, 0), QSize(m_chart->width(), height()));
         if (screen() && screen()->availableGeometry().contains(room)) {
             m_chart->move(room.topLeft());
             m_chart->resize(room.size());
+        } else if (screen()) {
+            const QRect area = screen()->availableGeometry();
+            const QSize decoration = frame.size() - size(); // title bar and borders, as the view's
+            const QSize size = m_chart->size().boundedTo(area.size() - decoration);
+            QPoint at = frame.topLeft() + QPoint(24, 24);
+            at.setX(qBound(area.left(), at.x(), area.right() + 1 - size.width() - decoration.width()));
+            at.setY(qBound(area.top(), at.y(), area.bottom() + 1 - size.height() - decoration.height()));
+            m_chart->move(at);
+            m_chart->resize(size);
         }
     }
     fillChart();

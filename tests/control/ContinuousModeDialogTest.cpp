@@ -145,7 +145,7 @@ private slots:
         w->Command4->click();
         QCOMPARE(f.messages(), QStringList{"設定データ異常|データの異常です"});
         QVERIFY(f.nothingSent());
-        QCOMPARE(w->focusWidget(), w->Text2);
+        QVERIFY(ControlFixture::keyboardIn(w, "Text2"));
         QCOMPARE(f.file("CUTFBKDAT.TXT"), QByteArray("\"0030\"\r\n"));
     }
 

@@ -10,13 +10,42 @@
 #include "ui/StatusBar.h"
 #include "ui/Twips.h"
 
+#include <QApplication>
 #include <QFile>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QTimer>
 
 struct ControlFixture : MainFixture {
-    ControlFixture() { QDir().mkpath(root.path() + "/ZRLOG/CONTROL"); }
+    ControlFixture()
+    {
+        QDir().mkpath(root.path() + "/ZRLOG/CONTROL");
+        // The real bad-data box, once closed, may leave the main window active (some
+        // desktops hand the keyboard to the top window): the stand-in does the same, so a
+        // refusing window has to take the keyboard back itself.
+        prompts.answer = [this, answer = prompts.answer](const Prompt::Message &m) {
+            if (m.text == QStringLiteral("データの異常です")) {
+                window->show();
+                window->activateWindow();
+                (void)QTest::qWaitFor([this] { return QApplication::activeWindow() == window; }, 1000);
+            }
+            return answer(m);
+        };
+    }
+    // After a refusal: w is the active window and the keyboard is in the control named.
+    static bool keyboardIn(QWidget *w, const QString &control)
+    {
+        (void)QTest::qWaitFor([w] { return QApplication::activeWindow() == w->window(); }, 1000);
+        const QWidget *focus = QApplication::focusWidget();
+        if (QApplication::activeWindow() != w->window() || !focus || focus->objectName() != control) {
+            qWarning("active window %s, focus on %s",
+                     qPrintable(QApplication::activeWindow() ? QApplication::activeWindow()->objectName()
+                                                             : QStringLiteral("none")),
+                     qPrintable(focus ? focus->objectName() : QStringLiteral("nothing")));
+            return false;
+        }
+        return true;
+    }
 
     static QString path(const char *file) { return SettingsFiles::controlPath(QString::fromLatin1(file)); }
     // A settings file's bytes; "(missing)" when absent.

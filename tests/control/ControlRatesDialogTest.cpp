@@ -155,6 +155,7 @@ private slots:
         QCOMPARE(f.file("CONT2.TXT"), QByteArray("(missing)"));
         QCOMPARE(w->MSFlexGrid1->row(), row);
         QCOMPARE(w->MSFlexGrid1->col(), col);
+        QVERIFY(ControlFixture::keyboardIn(w, "MSFlexGrid1"));
     }
 
     void missingFileLeavesTheGridEmpty()

@@ -173,6 +173,7 @@ private slots:
         QVERIFY(f.nothingSent());
         QCOMPARE(w->MSFlexGrid1->row(), 3);
         QCOMPARE(w->MSFlexGrid1->col(), 2);
+        QVERIFY(ControlFixture::keyboardIn(w, "MSFlexGrid1"));
         QCOMPARE(f.file("SEASN.TXT"), TextFile::encode(QStringLiteral("03月 01日\t05月 31日\r\n")));
     }
 

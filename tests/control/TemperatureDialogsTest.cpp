@@ -90,7 +90,7 @@ private slots:
         QCOMPARE(f.prompts.asked.first().defaultButton, Prompt::Answer::Cancel);
         QVERIFY(f.nothingSent());
         QCOMPARE(w->status(), QStringLiteral("before"));
-        QCOMPARE(w->focusWidget()->objectName(), focus);
+        QVERIFY(ControlFixture::keyboardIn(w, focus));
     }
 
     void closedPortSendsNothing()
@@ -138,6 +138,7 @@ private slots:
         w->Command2->click();
         QCOMPARE(f.messages(), QStringList{"設定データ異常|データの異常です"});
         QVERIFY(f.nothingSent());
+        QVERIFY(ControlFixture::keyboardIn(w, "Text1"));
     }
 
     // "TK" answers both windows, creating the one not open hidden; "TW" to a closed window.

@@ -227,6 +227,7 @@ private slots:
         QVERIFY(f.nothingSent());
         QVERIFY(!timer1(w)->isActive());
         QCOMPARE(w->MSFlexGrid1->row(), 9);
+        QVERIFY(ControlFixture::keyboardIn(w, "MSFlexGrid1"));
         QCOMPARE(f.file("TZONE.TXT"), QByteArray("(missing)"));
     }
 

@@ -66,6 +66,13 @@ private slots:
                                                      "today, not \"2100-01-01\"";
         QTest::newRow("from after to") << QStringList{"--all", "--from", "today", "--to", "2026-12-01"}
                                        << "--from 2026-12-10 is after --to 2026-12-01";
+        // A day that has not come has no log to fetch.
+        QTest::newRow("days after today") << QStringList{"--all", "--from", "2027-01-01", "--to", "2027-01-02"}
+                                          << "--from 2027-01-01 is after today (2026-12-10): a day that has not "
+                                             "come has no log";
+        QTest::newRow("range past today") << QStringList{"--all", "--from", "today", "--to", "2026-12-11"}
+                                          << "--to 2026-12-11 is after today (2026-12-10): a day that has not "
+                                             "come has no log";
         QTest::newRow("kind") << QStringList{"--all", "--kind", "X"}
                               << "--kind takes A, B, WJ, C, D or G, or ID:KIND such as 05:C, not \"X\"";
         QTest::newRow("kind of a unit not fetched") << QStringList{"--unit", "1", "--kind", "02:C"}

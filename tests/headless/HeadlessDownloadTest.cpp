@@ -183,6 +183,42 @@ private slots:
         QVERIFY(sim.requests().contains("E101RS01ID"));
     }
 
+    // Without --kind a unit of kind D is taken for kind A: its records have the other
+    // layout. It is named with the remedy, nothing of it is stored, the next unit is fetched.
+    void unitOfAnotherKind()
+    {
+        SimLine sim;
+        populate(sim, {simUnit(4, "D"), simUnit(5)}, Now);
+        QTemporaryDir root;
+        Captured err;
+        const int status = RunDownloadCommand({"--root", root.path(), "--com", "COM1=" + sim.slavePath(), "--unit",
+                                               "04", "--unit", "05", "--from", "yesterday", "--to", "yesterday"},
+                                              err.file, Now);
+        const QString report = err.text();
+        QCOMPARE(status, 1);
+        QVERIFY2(report.contains("unit 04 (A): FAILED (0 days stored): 子機 04: replies are not of kind A; give its "
+                                 "kind with --kind 04:K\n"),
+                 qPrintable(report));
+        QVERIFY2(report.contains("unit 05 (A): 1 day stored\n"), qPrintable(report));
+        QVERIFY2(report.endsWith("1 of 2 units fetched, 1 days stored\n"), qPrintable(report));
+        const QStringList files = filesBelow(root.path()).keys();
+        QVERIFY(files.filter("/CH24/").isEmpty());
+        QCOMPARE(files.filter("/CH25/").size(), 2); // its day and its month
+        QVERIFY(!files.join('\n').contains("DAMAGED"));
+    }
+
+    // A day after today stores nothing and is a bad argument.
+    void daysThatHaveNotCome()
+    {
+        QTemporaryDir root;
+        Captured err;
+        const QString tomorrow = Now.date().addDays(1).toString(Qt::ISODate);
+        QCOMPARE(RunDownloadCommand({"--root", root.path(), "--all", "--from", tomorrow, "--to", tomorrow}, err.file, Now),
+                 2);
+        QVERIFY2(err.text().startsWith("unitdesk download: --from " + tomorrow + " is after today"), qPrintable(err.text()));
+        QVERIFY(filesBelow(root.path()).isEmpty());
+    }
+
     void refusesWhatItCannotUse_data()
     {
         QTest::addColumn<QStringList>("args");

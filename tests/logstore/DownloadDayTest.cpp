@@ -428,7 +428,10 @@ void DownloadDayTest::newDownloadReplacesTheRunningOne()
     QCOMPARE(rig.ProgressBar1.maximum(), 49);
     unit.reply(QList<QByteArray>{"Y05N05"} + dayReplies(48) + QList<QByteArray>{"O"});
     QCOMPARE(rig.file(DayFile), expectedDay(13, 1, 5));
-    QCOMPARE(rig.allFiles(), QStringList({"GRP01/ZR1/Y2013/DAY/CH05/m01d05.TXT", "ZRLOG/TEMP/KOKI_DAY.TXT"}));
+    // A day fetched alone is in its month's log too.
+    QCOMPARE(rig.file(monthFileA(13, 1)), expectedMonth(13, 1, {5}));
+    QCOMPARE(rig.allFiles(), QStringList({"GRP01/ZR1/Y2013/DAY/CH05/m01d05.TXT",
+                                          "GRP01/ZR1/Y2013/M01/CH05/MnLog.TXT", "ZRLOG/TEMP/KOKI_DAY.TXT"}));
 }
 
 UNITDESK_TEST(DownloadDayTest)

@@ -24,7 +24,9 @@ QList<QDate> longRange()
     return days;
 }
 
-void compareRange(SimRig &r, const QList<QDate> &days, bool streaming)
+// The day logs of the days, and month logs with the record lines of those days, whether
+// the unit streamed them or answered day by day.
+void compareRange(SimRig &r, const QList<QDate> &days)
 {
     const QString group = QStringLiteral("C:\\GRP01"), kind = QStringLiteral("\\ZR1");
     QMap<QPair<int, int>, QStringList> months;
@@ -32,10 +34,7 @@ void compareRange(SimRig &r, const QList<QDate> &days, bool streaming)
         const int yy = d.year() % 100;
         QCOMPARE(r.rig.file(DayLogFile(group, kind, yy, d.month(), d.day(), "05")),
                  simDay("A", yy, d.month(), d.day()));
-        if (streaming)
-            months[{yy, d.month()}] += simLines("A", yy, d.month(), d.day());
-        else
-            months[{yy, d.month()}];
+        months[{yy, d.month()}] += simLines("A", yy, d.month(), d.day());
     }
     for (auto it = months.cbegin(); it != months.cend(); ++it) {
         const auto [yy, mm] = it.key();
@@ -69,6 +68,8 @@ private slots:
     void resendAfterAReRequestKeepsEarlierDaysOnce();
     void dayDamagedOnEveryTryIsKeptAndNamed_data();
     void dayDamagedOnEveryTryIsKeptAndNamed();
+    void monthLogHoldsEveryStoredDay_data();
+    void monthLogHoldsEveryStoredDay();
 };
 
 void DownloadSimTest::rangeOverTheYearEnd_data()
@@ -94,7 +95,7 @@ void DownloadSimTest::rangeOverTheYearEnd()
     r.range({"12", "11", "20"}, {"13", "02", "10"});
     QVERIFY(r.runToEnd());
     QCOMPARE(r.sim.requests(), requests);
-    compareRange(r, longRange(), streaming);
+    compareRange(r, longRange());
     QCOMPARE(r.rig.Label19.text(),
              streaming ? QStringLiteral("ﾀﾞｳﾝﾛｰﾄﾞ 終了") : QStringLiteral("ﾀﾞｳﾝﾛｰﾄﾞ終了"));
     QVERIFY(r.rig.Timer2.isActive());
@@ -137,8 +138,7 @@ void DownloadSimTest::rangeEndingToday()
     QCOMPARE(r.rig.file(dayFileA(13, 1, 9)), simDay("A", 13, 1, 9));
     QCOMPARE(r.rig.file(dayFileA(13, 1, 10)), simDay("A", 13, 1, 10, 20));
     const QStringList month =
-        streaming ? simLines("A", 13, 1, 8) + simLines("A", 13, 1, 9) + simLines("A", 13, 1, 10, 20)
-                  : QStringList{};
+        simLines("A", 13, 1, 8) + simLines("A", 13, 1, 9) + simLines("A", 13, 1, 10, 20);
     QCOMPARE(r.rig.file(monthFileA(13, 1)), crlfLines(QStringList{"13/01"} + month));
     QCOMPARE(r.rig.Label19.text(), QStringLiteral("ﾀﾞｳﾝﾛｰﾄﾞ終了"));
 }
@@ -177,7 +177,7 @@ void DownloadSimTest::lineFaults()
     QList<QDate> days;
     for (int dd = 20; dd <= 30; ++dd)
         days << QDate(2012, 11, dd);
-    compareRange(r, days, true);
+    compareRange(r, days);
     QCOMPARE(r.rig.script.asked.size(), 1);
 }
 
@@ -207,7 +207,7 @@ void DownloadSimTest::unitFallsSilentMidMonth()
     QList<QDate> days;
     for (int dd = 20; dd <= 30; ++dd)
         days << QDate(2012, 11, dd);
-    compareRange(r, days, streaming);
+    compareRange(r, days);
 }
 
 void DownloadSimTest::portVanishesMidMonth()
@@ -229,7 +229,10 @@ void DownloadSimTest::portVanishesMidMonth()
     for (int dd = 20; dd <= 24; ++dd)
         QCOMPARE(r.rig.file(dayFileA(12, 11, dd)), simDay("A", 12, 11, dd));
     QVERIFY(!r.rig.exists(dayFileA(12, 11, 25)));
-    QVERIFY(!r.rig.exists(monthFileA(12, 11)));
+    QStringList stored;
+    for (int dd = 20; dd <= 24; ++dd)
+        stored += simLines("A", 12, 11, dd);
+    QCOMPARE(r.rig.file(monthFileA(12, 11)), crlfLines(QStringList{"12/11"} + stored));
 }
 
 void DownloadSimTest::everyKindStoresWhatTheUnitSent_data()
@@ -310,7 +313,7 @@ void DownloadSimTest::damagedDaysAreAskedForAgain()
     r.range({"13", "10", "01"}, {"13", "10", "05"});
     QVERIFY(r.runToEnd());
     QCOMPARE(r.sim.requests(), requests);
-    compareRange(r, october1to5(), streaming);
+    compareRange(r, october1to5());
     QCOMPARE(r.rig.script.asked.size(), 1); // the start question only
     QVERIFY(!r.rig.exists(DamagedDaysFile()));
 }
@@ -333,7 +336,7 @@ void DownloadSimTest::resendAfterAReRequestKeepsEarlierDaysOnce()
     QVERIFY(r.runToEnd());
     QCOMPARE(r.sim.requests(),
              (QList<QByteArray>{"RM1001AA13ID", "FNID", "RM1003AA13ID", "RM1003AA13ID", "FNID"}));
-    compareRange(r, october1to5(), true);
+    compareRange(r, october1to5());
 }
 
 void DownloadSimTest::dayDamagedOnEveryTryIsKeptAndNamed_data()
@@ -371,10 +374,8 @@ void DownloadSimTest::dayDamagedOnEveryTryIsKeptAndNamed()
     QCOMPARE(r.rig.file(dayFileA(13, 10, 2)), crlfLines(QStringList{"13/10/02"} + day2));
     for (int dd : {1, 3, 4, 5})
         QCOMPARE(r.rig.file(dayFileA(13, 10, dd)), simDay("A", 13, 10, dd));
-    QStringList month;
-    if (streaming)
-        month = simLines("A", 13, 10, 1) + day2 + simLines("A", 13, 10, 3) + simLines("A", 13, 10, 4) +
-                simLines("A", 13, 10, 5);
+    const QStringList month = simLines("A", 13, 10, 1) + day2 + simLines("A", 13, 10, 3) +
+                              simLines("A", 13, 10, 4) + simLines("A", 13, 10, 5);
     QCOMPARE(r.rig.file(monthFileA(13, 10)), crlfLines(QStringList{"13/10"} + month));
 
     QCOMPARE(r.rig.messages().size(), 2);
@@ -385,6 +386,46 @@ void DownloadSimTest::dayDamagedOnEveryTryIsKeptAndNamed()
     QVERIFY2(log[0].endsWith(QStringLiteral("  子機 01  13年10月02日")), qPrintable(log[0]));
     QVERIFY(
         r.rig.file(DamagedDaysFile()).endsWith(TextFile::encode(QStringLiteral("13年10月02日")) + "\r\n"));
+}
+
+void DownloadSimTest::monthLogHoldsEveryStoredDay_data()
+{
+    QTest::addColumn<bool>("streaming");
+    QTest::newRow("streamed") << true;
+    QTest::newRow("day by day") << false;
+}
+
+// After a short range the month log still holds the whole month stored before, byte for
+// byte as a streamed download of the whole month writes it.
+void DownloadSimTest::monthLogHoldsEveryStoredDay()
+{
+    QFETCH(bool, streaming);
+    QByteArray wholeMonth;
+    {
+        SimRig r(true, November13);
+        QVERIFY(r.open());
+        r.range({"13", "10", "01"}, {"13", "10", "31"});
+        QVERIFY(r.runToEnd());
+        wholeMonth = r.rig.file(monthFileA(13, 10));
+    }
+    QCOMPARE(wholeMonth.count('\n'), 1 + 31 * 48);
+
+    SimRig r(streaming, November13);
+    QVERIFY(r.open());
+    r.range({"13", "10", "01"}, {"13", "10", "31"});
+    QVERIFY(r.runToEnd());
+    QCOMPARE(r.rig.file(monthFileA(13, 10)), wholeMonth);
+    r.range({"13", "10", "30"}, {"13", "10", "31"});
+    QVERIFY(r.runToEnd());
+    QCOMPARE(r.rig.file(monthFileA(13, 10)), wholeMonth);
+    // The first eight days of the next month, alone in its month log.
+    r.range({"13", "11", "01"}, {"13", "11", "08"});
+    QVERIFY(r.runToEnd());
+    QStringList eight;
+    for (int dd = 1; dd <= 8; ++dd)
+        eight += simLines("A", 13, 11, dd);
+    QCOMPARE(r.rig.file(monthFileA(13, 11)), crlfLines(QStringList{"13/11"} + eight));
+    QCOMPARE(r.rig.ProgressBar1.value(), r.rig.ProgressBar1.maximum());
 }
 
 UNITDESK_TEST(DownloadSimTest)

@@ -107,7 +107,7 @@ private slots:
         QCOMPARE(f.messages(), QStringList{"設定データ異常|データの異常です"});
         QVERIFY(f.nothingSent());
         QCOMPARE(f.file("IDIV.TXT"), QByteArray("(missing)"));
-        QCOMPARE(w->focusWidget()->objectName(), QStringLiteral("Text4"));
+        QVERIFY(ControlFixture::keyboardIn(w, "Text4"));
     }
 
     void portClosedStillWritesTheFile()

@@ -185,6 +185,7 @@ private slots:
         QCOMPARE(f.messages().last(), QStringLiteral("設定データ異常|データの異常です"));
         QCOMPARE(f.prompts.asked.size(), 2);
         QVERIFY(f.nothingSent());
+        QVERIFY(ControlFixture::keyboardIn(w, "Text3"));
     }
 
     void portClosedSetsTheTextsAllTheSame()

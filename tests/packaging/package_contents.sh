@@ -30,7 +30,7 @@ if grep -v '^\./usr/' <<<"$contents" | grep -qv '^\./$'; then
 fi
 
 depends=$(dpkg-deb -f "$deb" Depends)
-for dep in libqt6widgets6 libqt6serialport6 libqt6printsupport6 fonts-noto-cjk; do
+for dep in libqt6widgets6 libqt6serialport6 libqt6printsupport6 fonts-noto-cjk qt6-translations-l10n; do
   grep -q "\b$dep\b" <<<"$depends" || { echo "missing dependency $dep in: $depends"; fail=1; }
 done
 

@@ -1,5 +1,6 @@
 // Form9 and Form14: the grids, the cell editor, saving, page changes and printing.
 #include "../FileSizeLimit.h"
+#include "../GridInput.h"
 #include "RegistryRoot.h"
 #include "testmain.h"
 
@@ -19,6 +20,7 @@
 #include <QPrinter>
 #include <QProcess>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QStandardPaths>
 #include <QTest>
 #include <QTimer>
@@ -30,6 +32,15 @@ QStringList rowOf(const Grid &g, int row)
     for (int c = 0; c < g.cols(); ++c)
         cells << g.textMatrix(row, c);
     return cells;
+}
+
+// What a poppler tool prints about a PDF.
+QString pdfTool(const QString &name, const QStringList &args)
+{
+    QProcess p;
+    p.start(QStandardPaths::findExecutable(name), args);
+    p.waitForFinished(30000);
+    return QString::fromUtf8(p.readAllStandardOutput());
 }
 
 // The text of a PDF, or nothing without pdftotext.
@@ -190,6 +201,64 @@ private slots:
         QVERIFY(root.prompts.asked.last().text.contains("C:\\GRP04\\CHNAME\\CHNAME1.TXT"));
     }
 
+    // After a save, a page change or a load the editor shows the cell the cursor is on, so
+    // the next key edits that cell with its own text; the caption names the column.
+    void editorFollowsTheCurrentCell()
+    {
+        RegistryRoot root;
+        AppState s;
+        s.GroupNo = "03";
+        root.putLines(ChannelNames::pageFile("C:\\GRP03", 1), {"1号機", "2号機", "3号機\t003"});
+        root.putLines(ChannelNames::pageFile("C:\\GRP03", 2), {"11号機"});
+        ChannelNamesDialog form(s, {});
+        form.show();
+        form.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&form));
+        Grid *g = form.MSFlexGrid1;
+        QCOMPARE(form.Text1->text(), QStringLiteral("1号機"));
+        QCOMPARE(form.Label2->text(), QStringLiteral("ＣＨ 名称"));
+
+        GridInput::click(g, 3, 2);
+        QCOMPARE(form.Text1->text(), QStringLiteral("003"));
+        QCOMPARE(form.Label2->text(), QStringLiteral("管理番号"));
+        GridInput::click(g, 3, 1);
+        QCOMPARE(form.Text1->text(), QStringLiteral("3号機"));
+        QVERIFY(form.Text1->hasFocus());
+        QTest::mouseClick(form.Command3, Qt::LeftButton);
+        QCOMPARE(g->row(), 1);
+        QCOMPARE(form.Text1->text(), QStringLiteral("1号機"));
+        QCOMPARE(form.Label2->text(), QStringLiteral("ＣＨ 名称"));
+        QTest::keyClick(form.Text1, Qt::Key_End);
+        QTest::keyClicks(form.Text1, "A");
+        QCOMPARE(g->textMatrix(1, 1), QStringLiteral("1号機A"));
+        QCOMPARE(g->textMatrix(3, 1), QStringLiteral("3号機"));
+
+        // A key typed in the grid goes to the editor, replacing its text, into the cell.
+        GridInput::click(g, 2, 1);
+        g->setFocus();
+        QTest::keyClicks(g, "B");
+        QCOMPARE(g->textMatrix(2, 1), QStringLiteral("B"));
+
+        form.Combo1->setCurrentIndex(1);
+        form.Combo1_Click(1);
+        QCOMPARE(form.Text1->text(), QStringLiteral("11号機"));
+
+        root.putLines(GroupNames::filePath(), {"本社\t事務所\t倉庫"});
+        GroupNamesDialog groups({});
+        groups.show();
+        groups.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&groups));
+        QCOMPARE(groups.Text1->text(), QStringLiteral("本社"));
+        GridInput::click(groups.MSFlexGrid1, 1, 2);
+        QCOMPARE(groups.Label1->text(), QStringLiteral("対象機器名の登録"));
+        QCOMPARE(groups.Text1->text(), QStringLiteral("事務所"));
+        GridInput::click(groups.MSFlexGrid1, 1, 3);
+        QCOMPARE(groups.Label1->text(), QStringLiteral("備考の登録"));
+        QTest::mouseClick(groups.Command3, Qt::LeftButton);
+        QCOMPARE(groups.Label1->text(), QStringLiteral("ｸﾞﾙｰﾌﾟ名の登録"));
+        QCOMPARE(groups.Text1->text(), QStringLiteral("本社"));
+    }
+
     void printing()
     {
         RegistryRoot root;
@@ -235,6 +304,34 @@ private slots:
         QVERIFY2(text.contains("ＣＨ_10"), qPrintable(text));
         // The title comes first, after the blank lines.
         QVERIFY(text.indexOf("GRP_03") < text.indexOf("ＣＨ_番号"));
+
+        // One Japanese font for every character: Latin and Japanese words of a row share
+        // their line. The rows fill the landscape page down to its foot.
+        const QStringList fonts =
+            pdfTool("pdffonts", {DriveMap::toNative(pdf)}).split('\n', Qt::SkipEmptyParts).mid(2);
+        QVERIFY2(!fonts.isEmpty(), "pdffonts lists no font");
+        for (const QString &font : fonts)
+            QVERIFY2(font.contains("NotoSansCJK"), qPrintable(fonts.join('\n')));
+        const QString boxes = pdfTool("pdftotext", {"-bbox", DriveMap::toNative(pdf), "-"});
+        const auto box = [&boxes](const QString &word) {
+            const QRegularExpression re(
+                "<word xMin=\"([\\d.]+)\" yMin=\"([\\d.]+)\" xMax=\"([\\d.]+)\" yMax=\"([\\d.]+)\">" +
+                QRegularExpression::escape(word) + "</word>");
+            const QRegularExpressionMatch m = re.match(boxes);
+            return m.hasMatch() ? QRectF(QPointF(m.captured(1).toDouble(), m.captured(2).toDouble()),
+                                         QPointF(m.captured(3).toDouble(), m.captured(4).toDouble()))
+                                : QRectF();
+        };
+        const double pageHeight = QRegularExpression("<page width=\"[\\d.]+\" height=\"([\\d.]+)\"")
+                                      .match(boxes)
+                                      .captured(1)
+                                      .toDouble();
+        const QRectF latin = box("001"), japanese = box("甲社"), last = box("ＣＨ_10");
+        QVERIFY2(latin.isValid() && japanese.isValid() && last.isValid() && pageHeight > 0,
+                 qPrintable(boxes));
+        QCOMPARE(latin.top(), japanese.top());
+        QCOMPARE(latin.bottom(), japanese.bottom());
+        QVERIFY2(last.bottom() > 0.8 * pageHeight, qPrintable(QString::number(last.bottom() / pageHeight)));
     }
 
     void previewSavesThePageAsPdf()

@@ -1,10 +1,15 @@
 #include "ui/Grid.h"
+#include "GridInput.h"
 #include "testmain.h"
+#include "ui/SelectOnFocus.h"
 #include "ui/Twips.h"
 
+#include <QApplication>
 #include <QHeaderView>
+#include <QLineEdit>
 #include <QSignalSpy>
 #include <QTest>
+#include <QVBoxLayout>
 
 class GridTest : public QObject {
     Q_OBJECT
@@ -146,6 +151,72 @@ private slots:
         QCOMPARE(m->headerData(0, Qt::Vertical, Qt::TextAlignmentRole).toInt(), int(Qt::AlignCenter));
         QCOMPARE(m->index(0, 0).data(Qt::TextAlignmentRole).toInt(), int(Qt::AlignRight | Qt::AlignVCenter));
         QCOMPARE(m->index(0, 1).data(Qt::TextAlignmentRole).toInt(), int(Qt::AlignLeft | Qt::AlignVCenter));
+    }
+
+    // The rectangle the user highlights is the one the grid reports, however chosen.
+    void userChoosesARectangle_data()
+    {
+        QTest::addColumn<int>("way");
+        for (GridInput::Way way : {GridInput::Way::DragDown, GridInput::Way::DragUp,
+                                   GridInput::Way::ShiftClick, GridInput::Way::ShiftArrows})
+            QTest::newRow(GridInput::nameOf(way)) << int(way);
+    }
+    void userChoosesARectangle()
+    {
+        QFETCH(int, way);
+        Grid g;
+        g.setCols(5);
+        g.setRows(7);
+        g.resize(600, 400);
+        g.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&g));
+        GridInput::choose(&g, GridInput::Way(way), 2, 1, 5, 3);
+        QCOMPARE(qMin(g.row(), g.rowSel()), 2);
+        QCOMPARE(qMax(g.row(), g.rowSel()), 5);
+        QCOMPARE(qMin(g.col(), g.colSel()), 1);
+        QCOMPARE(qMax(g.col(), g.colSel()), 3);
+        QCOMPARE(g.clipText().split('\r').size(), 4);
+        QCOMPARE(g.selectionModel()->selectedIndexes().size(), 12);
+    }
+
+    // What is typed where the user looks lands in the entry box, replacing its text.
+    void keysTypedInTheGridGoToTheEntryBox()
+    {
+        QWidget window;
+        auto *entry = new QLineEdit(QStringLiteral("000"), &window);
+        SelectAllOnFocus(entry);
+        auto *g = new Grid(&window);
+        g->setCols(3);
+        g->setRows(4);
+        g->setEntryBox(entry);
+        auto *layout = new QVBoxLayout(&window);
+        layout->addWidget(entry);
+        layout->addWidget(g);
+        window.resize(400, 300);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        QApplication::setActiveWindow(&window);
+
+        GridInput::click(g, 2, 1);
+        QTest::keyClick(g, Qt::Key_Down); // keys that type nothing stay with the grid
+        QCOMPARE(g->row(), 3);
+        QVERIFY(g->hasFocus());
+        QTest::keyClicks(g, "42");
+        QVERIFY(entry->hasFocus());
+        QCOMPARE(entry->text(), QStringLiteral("42"));
+
+        // A click into a full box selects it all: the next digits replace it.
+        entry->setText(QStringLiteral("000"));
+        g->setFocus();
+        QTest::mouseClick(entry, Qt::LeftButton, {}, entry->rect().center());
+        QTest::keyClicks(entry, "7");
+        QCOMPARE(entry->text(), QStringLiteral("7"));
+
+        // A double click on a cell gives the entry box the focus.
+        g->setFocus();
+        QTest::mouseDClick(g->viewport(), Qt::LeftButton, {}, GridInput::centre(g, 1, 2));
+        QVERIFY(entry->hasFocus());
+        QVERIFY(entry->hasSelectedText());
     }
 };
 

@@ -496,6 +496,28 @@ private slots:
         QVERIFY(!chart);
     }
 
+    // Without room beside the view the chart still opens wholly on the screen, buttons
+    // included.
+    void chartOpensOnTheScreen()
+    {
+        MainFixture f;
+        store(MonthFile, QStringList{"26/11"} + dayLines(1, 48));
+        f.prompts.file = [](const Prompt::FileDialog &) { return MonthFile; };
+        f.window->action("mnuLOGT")->trigger();
+        auto *w = f.window->windows().existing<LogViewDialog>(WindowId::Form3);
+        QVERIFY(QTest::qWaitForWindowExposed(w));
+        LogChartDialog *chart = w->showChart();
+        QVERIFY(QTest::qWaitForWindowExposed(chart));
+        const QRect area = chart->screen()->availableGeometry();
+        QVERIFY2(area.contains(chart->frameGeometry()), qPrintable(QStringLiteral("%1,%2 %3x%4 in %5x%6")
+                                                                       .arg(chart->frameGeometry().x())
+                                                                       .arg(chart->frameGeometry().y())
+                                                                       .arg(chart->frameGeometry().width())
+                                                                       .arg(chart->frameGeometry().height())
+                                                                       .arg(area.width())
+                                                                       .arg(area.height())));
+    }
+
     void printSetupIsKeptForLaterPrintouts()
     {
         QPrinter chosen(QPrinter::HighResolution);
