@@ -1,8 +1,10 @@
 #include "common/TextFile.h"
 #include "headless/DownloadCommand.h"
+#include "headless/ReportCommand.h"
 #include "mainwin/Program.h"
 
 #include <QApplication>
+#include <QGuiApplication>
 #include <QDateTime>
 #include <QIcon>
 #include <cstdio>
@@ -40,6 +42,14 @@ int main(int argc, char **argv)
         QCoreApplication app(argc, argv);
         QCoreApplication::setApplicationName(QStringLiteral("unitdesk"));
         return RunDownloadCommand(QCoreApplication::arguments().mid(2));
+    }
+    if (argc > 1 && std::strcmp(argv[1], "report") == 0) {
+        // No window: the PDF is drawn offscreen, so a scheduled job needs no display.
+        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+            qputenv("QT_QPA_PLATFORM", "offscreen");
+        QGuiApplication app(argc, argv);
+        QGuiApplication::setApplicationName(QStringLiteral("unitdesk"));
+        return RunReportCommand(QGuiApplication::arguments().mid(2));
     }
     // The command line is answered before any window system is touched.
     const ProgramOptions options = ParseProgramOptions(argumentsOf(argc, argv));
