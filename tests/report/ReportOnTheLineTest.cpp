@@ -73,7 +73,7 @@ Figures expected(const QString &root, const QString &kind, int channel, const QS
                                           : R"(^(\d\d)\t(\d\d):([03]0)\t(\d{4})\t(\d{4})\t(\d{4})\t(\d{4})$)");
     Figures f;
     QList<std::array<qint64, 4>> values;
-    QList<QString> slots;
+    QList<QString> halfHours;
     int days = 0;
     for (int day = 1; day <= Month.daysInMonth(); ++day) {
         QFile file(dayFile(root, kind, channel, day));
@@ -100,7 +100,7 @@ Figures expected(const QString &root, const QString &kind, int channel, const QS
                 }
             }
             values << v;
-            slots << QStringLiteral("%1-%2-%3 %4")
+            halfHours << QStringLiteral("%1-%2-%3 %4")
                          .arg(Month.year())
                          .arg(Month.month(), 2, 10, QLatin1Char('0'))
                          .arg(day, 2, 10, QLatin1Char('0'))
@@ -135,7 +135,7 @@ Figures expected(const QString &root, const QString &kind, int channel, const QS
             if (values[i][0] > values[peak][0])
                 peak = i;
         f.power = sum(0);
-        f.row << rounded(f.power, 10 * n, 1) << rounded(values[peak][0], 10, 1) << slots[peak] << rounded(f.power, 20, 1);
+        f.row << rounded(f.power, 10 * n, 1) << rounded(values[peak][0], 10, 1) << halfHours[peak] << rounded(f.power, 20, 1);
     } else {
         for (int i = 0; i < 4; ++i) {
             qint64 low = values[0][i], high = values[0][i];
@@ -162,9 +162,10 @@ QStringList titles(const QString &kind)
     return t;
 }
 
+// pdftotext names some CJK glyphs by their radicals (U+2F49 for 月): compared as NFKC.
 QString simplified(const QString &text)
 {
-    return text.simplified();
+    return text.normalized(QString::NormalizationForm_KC).simplified();
 }
 
 } // namespace
@@ -302,7 +303,7 @@ private slots:
         for (const QStringList &row : rows + QList<QStringList>{total}) {
             QStringList cells = row;
             cells.removeAll(QString());
-            QVERIFY2(text.contains(cells.join(' ')), qPrintable(cells.join(' ') + "\n---\n" + text.join('\n')));
+            QVERIFY2(text.contains(simplified(cells.join(' '))), qPrintable(cells.join(' ') + "\n---\n" + text.join('\n')));
         }
     }
 
