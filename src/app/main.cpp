@@ -33,6 +33,16 @@ bool displayAvailable(const ProgramOptions &options)
 #endif
 }
 
+// Where a display may be missing, the commands without a window draw offscreen (unless
+// the platform is named); elsewhere the window system is always there.
+void drawOffscreen()
+{
+#if defined(Q_OS_UNIX) && !defined(Q_OS_MACOS)
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+#endif
+}
+
 } // namespace
 
 int main(int argc, char **argv)
@@ -45,8 +55,7 @@ int main(int argc, char **argv)
     }
     if (argc > 1 && std::strcmp(argv[1], "report") == 0) {
         // No window: the PDF is drawn offscreen, so a scheduled job needs no display.
-        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-            qputenv("QT_QPA_PLATFORM", "offscreen");
+        drawOffscreen();
         QGuiApplication app(argc, argv);
         QGuiApplication::setApplicationName(QStringLiteral("unitdesk"));
         return RunReportCommand(QGuiApplication::arguments().mid(2));

@@ -4,7 +4,6 @@
 
 #include <QDate>
 #include <QRegularExpression>
-#include <bitset>
 
 namespace MonthReport {
 
@@ -49,24 +48,28 @@ Sums sumsOf(const QList<Record> &records)
     return t;
 }
 
-// Half hours of the month that have ended by `now` (all of them without a time).
-int missingOf(const Input &in, const QList<Record> &records)
+// How many half hours of the month, counted from the first, have ended by `now` (on the
+// wall clock the records are kept by); all of them without a time.
+int endedSlots(const Input &in)
 {
-    std::bitset<31 * SlotsPerDay> stored;
-    for (const Record &r : records)
-        if (r.day >= 1 && r.day <= 31 && r.slot >= 0 && r.slot < SlotsPerDay)
-            stored.set((r.day - 1) * SlotsPerDay + r.slot);
     const QDate first(in.year, in.month, 1);
-    int missing = 0;
-    for (int d = 1; d <= first.daysInMonth(); ++d) {
-        const QDateTime midnight(QDate(in.year, in.month, d), QTime(0, 0));
-        for (int slot = 0; slot < SlotsPerDay; ++slot) {
-            if (in.now.isValid() && midnight.addSecs((slot + 1) * HalfHourSecs) > in.now)
-                break;
-            missing += stored.test((d - 1) * SlotsPerDay + slot) ? 0 : 1;
-        }
-    }
-    return missing;
+    const int all = first.daysInMonth() * SlotsPerDay;
+    if (!in.now.isValid())
+        return all;
+    const QDate today = in.now.date();
+    if (today < first)
+        return 0;
+    if (today >= first.addMonths(1))
+        return all;
+    return (today.day() - 1) * SlotsPerDay + in.now.time().msecsSinceStartOfDay() / (HalfHourSecs * 1000);
+}
+
+int missingOf(int ended, const QList<Record> &records)
+{
+    int stored = 0;
+    for (const Record &r : records)
+        stored += (r.day - 1) * SlotsPerDay + r.slot < ended ? 1 : 0;
+    return ended - stored;
 }
 
 QString slotText(int year, int month, const Record &r)
@@ -207,6 +210,7 @@ Report make(const Input &in)
                         : in.kind == QLatin1String("WJ") ? s("噴射時間(h)")
                                                          : s("データ数");
     const int days = QDate(in.year, in.month, 1).daysInMonth();
+    const int ended = endedSlots(in);
 
     // The total row's sums: counts, seconds, tenths of kW, seconds × thousandths of kW.
     qint64 records = 0, missing = 0, damaged = 0, controlSecs = 0, restSecs = 0, powerTenths = 0,
@@ -222,7 +226,7 @@ Report make(const Input &in)
         for (const Record &r : log.records)
             if (r.day >= 1 && r.day <= days)
                 dayHas[r.day] = true;
-        const int missed = missingOf(in, log.records);
+        const int missed = missingOf(ended, log.records);
 
         QStringList row{number,
                         entry[0].trimmed().isEmpty() ? QStringLiteral("CH") + number : entry[0],

@@ -6,13 +6,14 @@
 #include <QPdfWriter>
 #include <QSaveFile>
 #include <algorithm>
+#include <cmath>
 
 namespace ReportPage {
 
 namespace {
 
 constexpr double TitlePt = 14, TextPt = 7.5, SmallPt = 6, Gap = 4;
-constexpr int ChartCols = 5, ChartRows = 3; // small multiples a page
+constexpr int ChartCols = 5, ChartRows = 4; // small multiples on a page of their own
 
 struct Pager {
     QPainter &p;
@@ -70,34 +71,48 @@ QString stackedTitle(const QString &title)
     return open > 0 ? title.left(open) + QLatin1Char('\n') + title.mid(open) : title;
 }
 
+// The smallest of 1, 2, 5 times a power of ten at or above v: the charts' common top.
+double niceTop(double v)
+{
+    if (v <= 0)
+        return 1;
+    const double power = std::pow(10.0, std::floor(std::log10(v)));
+    for (double step : {1.0, 2.0, 5.0, 10.0})
+        if (step * power >= v * (1 - 1e-12))
+            return step * power;
+    return 10 * power;
+}
+
 void drawChart(QPainter &p, const QRectF &box, double unit, const QString &name,
-               const QList<std::optional<double>> &days, double top, const QString &unitTitle)
+               const QList<std::optional<double>> &days, double top)
 {
     QFont f;
     f.setPointSizeF(SmallPt);
     p.setFont(f);
     const QFontMetricsF fm(f, p.device());
     p.setPen(Qt::black);
-    p.drawText(QRectF(box.left(), box.top(), box.width(), fm.height()), Qt::AlignLeft, fm.elidedText(name, Qt::ElideRight, box.width()));
-    const double label = fm.horizontalAdvance(QStringLiteral("00000.0"));
-    const QRectF plot(box.left() + label, box.top() + fm.height() * 1.3, box.width() - label - 2 * unit,
-                      box.height() - fm.height() * 2.6);
+    p.drawText(QRectF(box.left(), box.top(), box.width(), fm.height()), Qt::AlignLeft,
+               fm.elidedText(name, Qt::ElideRight, box.width()));
+    const double label = fm.horizontalAdvance(QStringLiteral("00000"));
+    const QRectF plot(box.left() + label, box.top() + fm.height() * 1.6, box.width() - label - 2 * unit,
+                      box.height() - fm.height() * 2.8);
     p.setPen(QPen(Qt::gray, 0.5 * unit));
     p.drawLine(plot.bottomLeft(), plot.bottomRight());
     p.drawLine(plot.bottomLeft(), plot.topLeft());
     p.setPen(Qt::black);
-    p.drawText(QRectF(box.left(), plot.top() - fm.height() / 2, label - unit, fm.height()), Qt::AlignRight | Qt::AlignVCenter,
-               QString::number(top, 'g', 4));
-    p.drawText(QRectF(box.left(), plot.bottom() - fm.height() / 2, label - unit, fm.height()),
-               Qt::AlignRight | Qt::AlignVCenter, QStringLiteral("0"));
-    p.drawText(QRectF(plot.left(), plot.bottom(), plot.width(), fm.height()), Qt::AlignRight, unitTitle);
+    const auto valueLabel = [&](double y, const QString &text) {
+        p.drawText(QRectF(box.left(), y - fm.height() / 2, label - unit, fm.height()), Qt::AlignRight | Qt::AlignVCenter,
+                   text);
+    };
+    valueLabel(plot.top(), QString::number(top, 'g', 6));
+    valueLabel(plot.bottom(), QStringLiteral("0"));
     const int count = int(days.size());
     const double step = plot.width() / qMax(count, 1);
     for (int d = 0; d < count; ++d) {
         if (d == 0 || (d + 1) % 10 == 0)
             p.drawText(QRectF(plot.left() + d * step - step, plot.bottom(), 3 * step, fm.height()), Qt::AlignHCenter,
                        QString::number(d + 1));
-        if (!days[d] || top <= 0)
+        if (!days[d])
             continue;
         const double h = plot.height() * qBound(0.0, *days[d] / top, 1.0);
         p.fillRect(QRectF(plot.left() + d * step + step * 0.15, plot.bottom() - h, step * 0.7, h), QColor(30, 100, 190));
@@ -154,9 +169,14 @@ bool paint(QPagedPaintDevice &device, const Document &doc)
     const int firstPageRows = qMax(1, int((pager.area.height() - titleH - headH - notesH) / rowH));
     const int laterRows = qMax(1, int((pager.area.height() - headH - notesH) / rowH));
     const int tablePages = tableRows <= firstPageRows ? 1 : 1 + (tableRows - firstPageRows + laterRows - 1) / laterRows;
+    // The charts follow the notes on the table's last page while a row of them fits there.
+    const double chartH = (pager.area.height() - titleH) / ChartRows;
+    const int lastPageRows = tablePages == 1 ? tableRows : tableRows - firstPageRows - (tablePages - 2) * laterRows;
+    const double tableEnd = pager.area.top() + (tablePages == 1 ? titleH : 0) + headH + lastPageRows * rowH + notesH;
+    const int chartsHere = ChartCols * qMax(0, int((pager.area.bottom() - tableEnd - Gap * unit - titleH) / chartH));
     const int perChartPage = ChartCols * ChartRows;
-    const int chartPages = r.rows.isEmpty() ? 0 : int((r.rows.size() + perChartPage - 1) / perChartPage);
-    pager.pages = tablePages + chartPages;
+    const int chartsLater = qMax(0, int(r.rows.size()) - chartsHere);
+    pager.pages = tablePages + (chartsLater + perChartPage - 1) / perChartPage;
 
     double y = pager.area.top();
     p.setFont(titleFont);
@@ -217,21 +237,29 @@ bool paint(QPagedPaintDevice &device, const Document &doc)
     for (const auto &days : r.perDay)
         for (const std::optional<double> &v : days)
             top = qMax(top, v.value_or(0));
+    top = niceTop(top);
+    double chartTop = y + Gap * unit; // the first row of charts
+    int slot = 0;                     // the chart's place from chartTop
     for (int i = 0; i < r.rows.size(); ++i) {
-        if (i % perChartPage == 0) {
-            pager.newPage();
+        if (i == 0 || (i >= chartsHere && (i - chartsHere) % perChartPage == 0)) {
+            if (i > 0 || chartsHere == 0) {
+                pager.newPage();
+                chartTop = pager.area.top();
+            }
             p.setFont(pager.font(TextPt + 1, true));
-            p.drawText(QRectF(pager.area.left(), pager.area.top(), pager.area.width(), titleH / 1.3),
+            p.drawText(QRectF(pager.area.left(), chartTop, pager.area.width(), titleH / 1.3),
                        Qt::AlignLeft | Qt::AlignVCenter, r.chartTitle + QStringLiteral("  (日ごと)"));
+            chartTop += titleH;
+            slot = 0;
         }
-        const int k = i % perChartPage;
         const double w = pager.area.width() / ChartCols;
-        const double h = (pager.area.height() - titleH) / ChartRows;
-        const QRectF box(pager.area.left() + (k % ChartCols) * w, pager.area.top() + titleH + (k / ChartCols) * h,
-                         w - Gap * unit, h - Gap * unit);
+        const QRectF box(pager.area.left() + (slot % ChartCols) * w, chartTop + (slot / ChartCols) * chartH,
+                         w - Gap * unit, chartH - Gap * unit);
+        ++slot;
         const QStringList &row = r.rows[i];
-        drawChart(p, box, unit, QStringLiteral("CH") + row.value(0) + QLatin1Char(' ') + row.value(1), r.perDay.value(i),
-                  top, r.chartTitle);
+        const QString number = QStringLiteral("CH") + row.value(0);
+        drawChart(p, box, unit, row.value(1) == number ? number : number + QLatin1Char(' ') + row.value(1),
+                  r.perDay.value(i), top);
     }
     pager.foot();
     return p.end();

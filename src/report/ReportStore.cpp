@@ -7,16 +7,13 @@
 #include "logstore/StorePaths.h"
 #include "registry/ChannelNames.h"
 #include "registry/GroupNames.h"
-#include "viewers/LogSeriesCodec.h"
+#include "viewers/LogViewCodec.h"
 
 #include <QDir>
 #include <QMap>
 #include <QRegularExpression>
-#include <cmath>
 
 namespace ReportStore {
-
-using LogView::View;
 
 namespace {
 
@@ -38,13 +35,12 @@ QMap<int, QString> numbered(const QString &nativeDir, QDir::Filters filter, cons
     return found;
 }
 
-// One day file: its records through the day view's codec, the lines it cannot use counted.
+// One day file: its records as the day view reads them, the lines it cannot use counted.
 void readDay(const QString &logicalPath, const QString &kind, const QDate &date, MonthReport::ChannelLog &log)
 {
     const QStringList lines = TextFile::readLines(logicalPath);
     // The day comes from the file's place; its header line is not needed.
-    QStringList usable{date.toString(QStringLiteral("yy/MM/dd"))};
-    std::array<bool, MonthReport::SlotsPerDay> seen{};
+    std::array<std::optional<MonthReport::Record>, MonthReport::SlotsPerDay> day;
     for (int i = 1; i < lines.size(); ++i) {
         const QString &line = lines[i];
         if (!StoredLineHasLayout(line, kind) || Mid(line, 1, 2).toInt() != date.day()) {
@@ -52,31 +48,19 @@ void readDay(const QString &logicalPath, const QString &kind, const QDate &date,
             continue;
         }
         const int slot = Mid(line, 4, 2).toInt() * 2 + (Mid(line, 7, 2) == QLatin1String("30") ? 1 : 0);
-        if (seen[slot]) {
+        if (day[slot]) {
             ++log.damaged;
             continue;
         }
-        seen[slot] = true;
-        usable << line;
+        MonthReport::Record r{date.day(), slot, {}};
+        const std::array<std::optional<qint64>, 4> numbers = LogView::recordNumbers(kind, line);
+        for (int c = 0; c < 4; ++c)
+            r.values[c] = numbers[c].value_or(0);
+        day[slot] = r;
     }
-    // What the day view would show of these lines, as numbers: back to the stored tenths
-    // and seconds, which the view's one or no decimal gives exactly.
-    const LogSeries::Table table =
-        LogSeries::table(View::Daily, kind, usable, LogView::decode(View::Daily, kind, logicalPath, usable));
-    QList<MonthReport::Record> day;
-    for (const LogSeries::Slot &s : table.records) {
-        MonthReport::Record r;
-        r.day = date.day();
-        r.slot = s.time.hour() * 2 + (s.time.minute() >= 30 ? 1 : 0);
-        for (int c = 0; c < table.columns.size() && c < 4; ++c) {
-            const int gridCol = table.columns[c].gridCol;
-            if (const std::optional<double> v = s.values[c])
-                r.values[gridCol - 1] = std::llround(*v * std::pow(10, table.columns[c].decimals));
-        }
-        day << r;
-    }
-    std::sort(day.begin(), day.end(), [](const auto &a, const auto &b) { return a.slot < b.slot; });
-    log.records << day;
+    for (const std::optional<MonthReport::Record> &r : day)
+        if (r)
+            log.records << *r;
 }
 
 } // namespace
