@@ -25,8 +25,8 @@
 #include <QTest>
 #include <QtCharts/QChartView>
 #include <algorithm>
-#include <ctime>
 #include <cstdio>
+#include <ctime>
 #include <functional>
 
 namespace {
@@ -92,7 +92,8 @@ int main(int argc, char **argv)
     const QString group = QStringLiteral("C:\\GRP01");
     QStringList month{QStringLiteral("26/01")};
     for (int ch = 0; ch < 100; ++ch) {
-        const QString folder = group + QStringLiteral("\\ZR1\\Y2026\\DAY\\CH%1").arg(ch, 2, 10, QLatin1Char('0'));
+        const QString folder =
+            group + QStringLiteral("\\ZR1\\Y2026\\DAY\\CH%1").arg(ch, 2, 10, QLatin1Char('0'));
         if (!DriveMap::ensureDir(folder))
             return 1;
         for (int day = 1; day <= 31; ++day) {
@@ -101,20 +102,26 @@ int main(int argc, char **argv)
                 lines << record(day, slot, ch);
             if (ch == 5)
                 month << lines.mid(1);
-            if (!TextFile::writeLines(folder + QStringLiteral("\\m01d%1.TXT").arg(day, 2, 10, QLatin1Char('0')), lines))
+            if (!TextFile::writeLines(
+                    folder + QStringLiteral("\\m01d%1.TXT").arg(day, 2, 10, QLatin1Char('0')), lines))
                 return 1;
         }
     }
     // Names and capacities for the first page of the registry, as a user registers them.
     QList<QStringList> names;
     for (int ch = 1; ch <= 10; ++ch)
-        names << QStringList{QStringLiteral("%1号 圧縮機").arg(ch), QStringLiteral("K-%1").arg(100 + ch),
-                             QStringLiteral("ZR-%1").arg(30 + 5 * ch), QString(), QString::number(5.5 + ch), "1000"};
+        names << QStringList{QStringLiteral("%1号 圧縮機").arg(ch),
+                             QStringLiteral("K-%1").arg(100 + ch),
+                             QStringLiteral("ZR-%1").arg(30 + 5 * ch),
+                             QString(),
+                             QString::number(5.5 + ch),
+                             "1000"};
     if (!DriveMap::ensureDir(group + QStringLiteral("\\CHNAME")) ||
         !TextFile::writeLines(ChannelNames::pageFile(group, 1), ChannelNames::pageLines(names)))
         return 1;
     const QString monthLog = group + QStringLiteral("\\ZR1\\Y2026\\M01\\CH05\\MnLog.TXT");
-    if (!DriveMap::ensureDir(group + QStringLiteral("\\ZR1\\Y2026\\M01\\CH05")) || !TextFile::writeLines(monthLog, month))
+    if (!DriveMap::ensureDir(group + QStringLiteral("\\ZR1\\Y2026\\M01\\CH05")) ||
+        !TextFile::writeLines(monthLog, month))
         return 1;
 
     MonthReportDialog *report = nullptr;
@@ -144,7 +151,8 @@ int main(int argc, char **argv)
         readingCpu << cpuMsOf([&] { reading << msOf(read); });
         const auto view = [&] {
             const QStringList lines = TextFile::readLines(monthLog);
-            const LogView::Loaded shown = LogView::decode(LogView::View::Monthly, QStringLiteral("A"), monthLog, lines);
+            const LogView::Loaded shown =
+                LogView::decode(LogView::View::Monthly, QStringLiteral("A"), monthLog, lines);
             LogSeries::table(LogView::View::Monthly, QStringLiteral("A"), lines, shown);
         };
         monthViewCpu << cpuMsOf([&] { monthView << msOf(view); });
@@ -156,13 +164,15 @@ int main(int argc, char **argv)
     }
     const double t = median(total), r = median(reading), v = median(monthView);
     const double tc = median(totalCpu), rc = median(readingCpu), vc = median(monthViewCpu);
-    std::printf("month report of 100 channels x 31 days (148800 records), menu to the filled window shown (goal < 1 s)\n");
+    std::printf("month report of 100 channels x 31 days (148800 records), menu to the filled window shown "
+                "(goal < 1 s)\n");
     std::printf("  first opening in the process: %.1f ms\n", first);
     std::printf("  later openings, median of %d: %.1f ms (processor time %.1f ms)\n", runs, t, tc);
     std::printf("    reading the store  %6.1f ms  %3.0f %% (processor time %.1f ms)\n", r, 100 * r / t, rc);
     std::printf("    figures and window %6.1f ms  %3.0f %%\n", t - r, 100 * (t - r) / t);
     std::printf("  the month view's read of one channel (1488 lines, its file, grid cells and numbers):\n");
-    std::printf("    %.2f ms (processor time %.2f ms); the report of 100 channels costs %.0f times as much (processor time %.0f)\n",
+    std::printf("    %.2f ms (processor time %.2f ms); the report of 100 channels costs %.0f times as much "
+                "(processor time %.0f)\n",
                 v, vc, t / v, tc / vc);
     std::printf("  resident memory after each round (kB):");
     for (long kb : memory)

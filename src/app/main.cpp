@@ -4,8 +4,8 @@
 #include "mainwin/Program.h"
 
 #include <QApplication>
-#include <QGuiApplication>
 #include <QDateTime>
+#include <QGuiApplication>
 #include <QIcon>
 #include <cstdio>
 #include <cstdlib>

@@ -36,8 +36,8 @@ int RunReportCommand(const QStringList &arguments, std::FILE *err, const QDateTi
         return 1;
     }
     DriveMap::setRoot(DriveMap::defaultRoot(options.root));
-    const QString groupNo = options.groupNo.isEmpty() ? GroupNoFromLine(TextFile::readFirstLine(GroupFile()))
-                                                      : options.groupNo;
+    const QString groupNo =
+        options.groupNo.isEmpty() ? GroupNoFromLine(TextFile::readFirstLine(GroupFile())) : options.groupNo;
     if (groupNo.isEmpty()) {
         say(err, QStringLiteral("no group is in use yet: name one with --group NN"));
         return 1;

@@ -182,8 +182,9 @@ QString kindText(const QString &kind)
 
 QString estimateNote()
 {
-    return s("推定値: 推定削減電力量(kWh) = 休止時間(h) × 容量(kW)。休止した時間に機械が容量どおりの電力を使ったと"
-             "仮定した見積もりで、計量した値ではありません。");
+    return s(
+        "推定値: 推定削減電力量(kWh) = 休止時間(h) × 容量(kW)。休止した時間に機械が容量どおりの電力を使ったと"
+        "仮定した見積もりで、計量した値ではありません。");
 }
 
 Report make(const Input &in)
@@ -192,19 +193,20 @@ Report make(const Input &in)
     report.kind = in.kind;
     report.year = in.year;
     report.month = in.month;
-    report.columns = {{QStringLiteral("CH"), s("チャンネル番号"), false},
-                      {s("名称"), s("CH名登録の名称 (登録のないものは番号)"), false},
-                      {s("管理番号"), s("CH名登録の管理番号"), false},
-                      {s("型番"), s("CH名登録の圧縮機型番"), false},
-                      {s("容量(kW)"), s("CH名登録の容量")},
-                      {s("日数"), s("記録のある日の数")},
-                      {s("データ数"), s("記録のある30分の数")},
-                      {s("欠測数"), s("記録のない30分の数 (終わった30分のみ)。記録のない30分はゼロとして数えません")},
-                      {s("異常数"), s("形式が合わず読み飛ばした記録の数")}};
+    report.columns = {
+        {QStringLiteral("CH"), s("チャンネル番号"), false},
+        {s("名称"), s("CH名登録の名称 (登録のないものは番号)"), false},
+        {s("管理番号"), s("CH名登録の管理番号"), false},
+        {s("型番"), s("CH名登録の圧縮機型番"), false},
+        {s("容量(kW)"), s("CH名登録の容量")},
+        {s("日数"), s("記録のある日の数")},
+        {s("データ数"), s("記録のある30分の数")},
+        {s("欠測数"), s("記録のない30分の数 (終わった30分のみ)。記録のない30分はゼロとして数えません")},
+        {s("異常数"), s("形式が合わず読み飛ばした記録の数")}};
     const QList<Column> figures = kindColumns(in.kind);
     report.columns << figures;
     const bool current = isKind(in.kind, {"A", "B"});
-    report.chartTitle = current                             ? s("休止時間(h)")
+    report.chartTitle = current                          ? s("休止時間(h)")
                         : in.kind == QLatin1String("D")  ? s("電力量(kWh)")
                         : in.kind == QLatin1String("C")  ? s("平均温度(℃)")
                         : in.kind == QLatin1String("WJ") ? s("噴射時間(h)")
@@ -272,8 +274,9 @@ Report make(const Input &in)
             if (r.day < 1 || r.day > days)
                 continue;
             ++dayCount[r.day];
-            daySum[r.day] += current                          ? r.values[3]
-                             : in.kind == QLatin1String("C") ? r.values[0] + r.values[1] + r.values[2] + r.values[3]
+            daySum[r.day] += current ? r.values[3]
+                             : in.kind == QLatin1String("C")
+                                 ? r.values[0] + r.values[1] + r.values[2] + r.values[3]
                              : in.kind == QLatin1String("WJ") ? r.values[2]
                                                               : r.values[0];
         }
@@ -318,9 +321,10 @@ QByteArray csv(const Report &report)
     auto line = [](const QStringList &cells) {
         QStringList out;
         for (QString cell : cells) {
-            if (cell.contains(QLatin1Char(',')) || cell.contains(QLatin1Char('"')) || cell.contains(QLatin1Char('\n')) ||
-                cell.contains(QLatin1Char('\r')))
-                cell = QLatin1Char('"') + cell.replace(QLatin1Char('"'), QStringLiteral("\"\"")) + QLatin1Char('"');
+            if (cell.contains(QLatin1Char(',')) || cell.contains(QLatin1Char('"')) ||
+                cell.contains(QLatin1Char('\n')) || cell.contains(QLatin1Char('\r')))
+                cell = QLatin1Char('"') + cell.replace(QLatin1Char('"'), QStringLiteral("\"\"")) +
+                       QLatin1Char('"');
             out << cell;
         }
         return out.join(QLatin1Char(',')).toUtf8() + "\r\n";

@@ -30,9 +30,9 @@ struct Record {
 
 // What the store holds of one channel in the month.
 struct ChannelLog {
-    int channel = 0;        // the CH number, 0..99
-    QList<Record> records;  // one per half hour, in time order
-    int damaged = 0;        // lines skipped: not the kind's layout, another day's, a repeat
+    int channel = 0;       // the CH number, 0..99
+    QList<Record> records; // one per half hour, in time order
+    int damaged = 0;       // lines skipped: not the kind's layout, another day's, a repeat
     bool operator==(const ChannelLog &) const = default;
 };
 
@@ -41,13 +41,13 @@ struct Input {
     int year = 0, month = 0;
     // Half hours that have not ended by then are not missing yet (a month still running).
     QDateTime now;
-    QList<ChannelLog> channels; // in channel order
+    QList<ChannelLog> channels;                 // in channel order
     std::array<ChannelNameRow, 100> registry{}; // row n-1: channel n (ChannelNameTable)
 };
 
 struct Column {
-    QString title;   // "休止時間(h)"
-    QString toolTip; // how the figure is made
+    QString title;      // "休止時間(h)"
+    QString toolTip;    // how the figure is made
     bool number = true; // right-aligned
 };
 
@@ -55,13 +55,13 @@ struct Report {
     QString kind;
     int year = 0, month = 0;
     QList<Column> columns;
-    QList<int> channels;        // the channel of each row
-    QList<QStringList> rows;    // one text per column; plain numbers, empty where none
-    QStringList total;          // "合計" and the sums
-    QString chartTitle;         // "休止時間(h)": the figure of the per-day chart
+    QList<int> channels;     // the channel of each row
+    QList<QStringList> rows; // one text per column; plain numbers, empty where none
+    QStringList total;       // "合計" and the sums
+    QString chartTitle;      // "休止時間(h)": the figure of the per-day chart
     // Per row, one value a day of the month (index day-1); none for a day without records.
     QList<QList<std::optional<double>>> perDay;
-    bool hasEstimate = false;   // a row holds an estimate (the printout's footnote)
+    bool hasEstimate = false; // a row holds an estimate (the printout's footnote)
 };
 
 Report make(const Input &input);

@@ -34,7 +34,8 @@ namespace {
 // The titles' tool tips say how each figure is made.
 class TitleTips : public QObject {
 public:
-    TitleTips(QHeaderView *header, std::function<QString(int)> tip) : QObject(header), m_header(header), m_tip(std::move(tip))
+    TitleTips(QHeaderView *header, std::function<QString(int)> tip)
+        : QObject(header), m_header(header), m_tip(std::move(tip))
     {
         header->viewport()->installEventFilter(this);
     }
@@ -58,7 +59,8 @@ private:
 
 } // namespace
 
-MonthReportDialog::MonthReportDialog(AppState &state, QWidget *parent) : QWidget(parent, Qt::Window), m_state(state)
+MonthReportDialog::MonthReportDialog(AppState &state, QWidget *parent)
+    : QWidget(parent, Qt::Window), m_state(state)
 {
     setObjectName(QStringLiteral("frmReport"));
     setWindowTitle(QStringLiteral("月報"));
@@ -110,9 +112,8 @@ MonthReportDialog::MonthReportDialog(AppState &state, QWidget *parent) : QWidget
     outer->addWidget(lblNotes);
     outer->addWidget(chartView, 2);
 
-    new TitleTips(grdReport->horizontalHeader(), [this](int section) {
-        return m_document.report.columns.value(section + 1).toolTip;
-    });
+    new TitleTips(grdReport->horizontalHeader(),
+                  [this](int section) { return m_document.report.columns.value(section + 1).toolTip; });
     connect(cboGroup, &QComboBox::currentIndexChanged, this, &MonthReportDialog::refresh);
     connect(cboKind, &QComboBox::currentIndexChanged, this, &MonthReportDialog::refresh);
     connect(dtpMonth, &QDateEdit::dateChanged, this, &MonthReportDialog::refresh);
@@ -154,8 +155,8 @@ void MonthReportDialog::refresh()
 {
     const QDate month = dtpMonth->date();
     QString groupName;
-    const MonthReport::Input input =
-        ReportStore::readInput(groupNo(), kind(), month.year(), month.month(), QDateTime::currentDateTime(), &groupName);
+    const MonthReport::Input input = ReportStore::readInput(groupNo(), kind(), month.year(), month.month(),
+                                                            QDateTime::currentDateTime(), &groupName);
     m_document.report = MonthReport::make(input);
     m_document.title = ReportStore::titleText(groupNo(), groupName, m_document.report);
     fillGrid();
@@ -183,7 +184,8 @@ void MonthReportDialog::fillGrid()
     for (int c = 0; c < r.columns.size(); ++c) {
         g->setTextMatrix(0, c, r.columns[c].title);
         g->setFixedAlignment(c, Qt::AlignCenter);
-        g->setColAlignment(c, r.columns[c].number ? Qt::AlignRight | Qt::AlignVCenter : Qt::AlignLeft | Qt::AlignVCenter);
+        g->setColAlignment(c, r.columns[c].number ? Qt::AlignRight | Qt::AlignVCenter
+                                                  : Qt::AlignLeft | Qt::AlignVCenter);
     }
     for (int i = 0; i <= r.rows.size(); ++i) {
         const QStringList &cells = i < r.rows.size() ? r.rows[i] : r.total;
@@ -219,8 +221,8 @@ void MonthReportDialog::showChannel(int row)
         return;
     }
     const QStringList &cells = r.rows[row];
-    c->setTitle(QStringLiteral("CH") + cells.value(0) + QLatin1Char(' ') + cells.value(1) + QStringLiteral("  ") +
-                r.chartTitle + QStringLiteral("  (日ごと)"));
+    c->setTitle(QStringLiteral("CH") + cells.value(0) + QLatin1Char(' ') + cells.value(1) +
+                QStringLiteral("  ") + r.chartTitle + QStringLiteral("  (日ごと)"));
     auto *set = new QBarSet(r.chartTitle);
     set->setColor(QColor(30, 100, 190));
     QStringList days;
@@ -241,8 +243,7 @@ void MonthReportDialog::showChannel(int row)
     auto *y = new QValueAxis;
     y->setRange(0, top > 0 ? top : 1);
     y->applyNiceNumbers();
-    y->setLabelFormat(QStringLiteral("%g"));
-    y->setTitleText(r.chartTitle);
+    y->setLabelFormat(QStringLiteral("%g")); // the chart's title names the figure and its unit
     c->addAxis(x, Qt::AlignBottom);
     c->addAxis(y, Qt::AlignLeft);
     series->attachAxis(x);
@@ -307,8 +308,9 @@ void MonthReportDialog::print()
     document.printed = QDateTime::currentDateTime();
     connect(&preview, &QPrintPreviewDialog::paintRequested, &preview, [&](QPrinter *target) {
         if (!ReportPage::paint(*target, document))
-            Prompt::ask({QStringLiteral("印刷できません。プリンタを確認してください。"), QStringLiteral("月報の印刷"),
-                         Prompt::Buttons::Ok, Prompt::Icon::Warning, Prompt::Answer::Ok},
+            Prompt::ask({QStringLiteral("印刷できません。プリンタを確認してください。"),
+                         QStringLiteral("月報の印刷"), Prompt::Buttons::Ok, Prompt::Icon::Warning,
+                         Prompt::Answer::Ok},
                         &preview);
     });
     preview.exec();

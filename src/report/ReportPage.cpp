@@ -19,8 +19,8 @@ struct Pager {
     QPainter &p;
     QPagedPaintDevice &device;
     const Document &doc;
-    double unit;  // device pixels a point
-    QRectF area;  // the page less its margins and foot, in device pixels
+    double unit; // device pixels a point
+    QRectF area; // the page less its margins and foot, in device pixels
     int page = 1, pages = 1;
 
     QFont font(double pt, bool bold = false) const
@@ -101,8 +101,8 @@ void drawChart(QPainter &p, const QRectF &box, double unit, const QString &name,
     p.drawLine(plot.bottomLeft(), plot.topLeft());
     p.setPen(Qt::black);
     const auto valueLabel = [&](double y, const QString &text) {
-        p.drawText(QRectF(box.left(), y - fm.height() / 2, label - unit, fm.height()), Qt::AlignRight | Qt::AlignVCenter,
-                   text);
+        p.drawText(QRectF(box.left(), y - fm.height() / 2, label - unit, fm.height()),
+                   Qt::AlignRight | Qt::AlignVCenter, text);
     };
     valueLabel(plot.top(), QString::number(top, 'g', 6));
     valueLabel(plot.bottom(), QStringLiteral("0"));
@@ -110,12 +110,13 @@ void drawChart(QPainter &p, const QRectF &box, double unit, const QString &name,
     const double step = plot.width() / qMax(count, 1);
     for (int d = 0; d < count; ++d) {
         if (d == 0 || (d + 1) % 10 == 0)
-            p.drawText(QRectF(plot.left() + d * step - step, plot.bottom(), 3 * step, fm.height()), Qt::AlignHCenter,
-                       QString::number(d + 1));
+            p.drawText(QRectF(plot.left() + d * step - step, plot.bottom(), 3 * step, fm.height()),
+                       Qt::AlignHCenter, QString::number(d + 1));
         if (!days[d])
             continue;
         const double h = plot.height() * qBound(0.0, *days[d] / top, 1.0);
-        p.fillRect(QRectF(plot.left() + d * step + step * 0.15, plot.bottom() - h, step * 0.7, h), QColor(30, 100, 190));
+        p.fillRect(QRectF(plot.left() + d * step + step * 0.15, plot.bottom() - h, step * 0.7, h),
+                   QColor(30, 100, 190));
     }
 }
 
@@ -123,8 +124,9 @@ void drawChart(QPainter &p, const QRectF &box, double unit, const QString &name,
 
 QStringList footnotes(const MonthReport::Report &report)
 {
-    QStringList notes{QStringLiteral("欠測数: 記録のない30分の数。記録のない30分はゼロとして計算に含めていません。"),
-                      QStringLiteral("異常数: 記録の形式が合わず読み飛ばした行の数。")};
+    QStringList notes{
+        QStringLiteral("欠測数: 記録のない30分の数。記録のない30分はゼロとして計算に含めていません。"),
+        QStringLiteral("異常数: 記録の形式が合わず読み飛ばした行の数。")};
     if (report.hasEstimate)
         notes << MonthReport::estimateNote();
     return notes;
@@ -162,18 +164,23 @@ bool paint(QPagedPaintDevice &device, const Document &doc)
     const QFont titleFont = pager.font(TitlePt, true);
     const double titleH = QFontMetricsF(titleFont, &device).height() * 1.6;
     const QStringList notes = footnotes(r);
-    const double notesH = notes.size() * QFontMetricsF(pager.font(SmallPt), &device).height() * 1.3 + Gap * unit;
+    const double notesH =
+        notes.size() * QFontMetricsF(pager.font(SmallPt), &device).height() * 1.3 + Gap * unit;
 
     // Pages: the table's rows (and the total) first, then the charts.
     const int tableRows = int(r.rows.size()) + 1;
     const int firstPageRows = qMax(1, int((pager.area.height() - titleH - headH - notesH) / rowH));
     const int laterRows = qMax(1, int((pager.area.height() - headH - notesH) / rowH));
-    const int tablePages = tableRows <= firstPageRows ? 1 : 1 + (tableRows - firstPageRows + laterRows - 1) / laterRows;
+    const int tablePages =
+        tableRows <= firstPageRows ? 1 : 1 + (tableRows - firstPageRows + laterRows - 1) / laterRows;
     // The charts follow the notes on the table's last page while a row of them fits there.
     const double chartH = (pager.area.height() - titleH) / ChartRows;
-    const int lastPageRows = tablePages == 1 ? tableRows : tableRows - firstPageRows - (tablePages - 2) * laterRows;
-    const double tableEnd = pager.area.top() + (tablePages == 1 ? titleH : 0) + headH + lastPageRows * rowH + notesH;
-    const int chartsHere = ChartCols * qMax(0, int((pager.area.bottom() - tableEnd - Gap * unit - titleH) / chartH));
+    const int lastPageRows =
+        tablePages == 1 ? tableRows : tableRows - firstPageRows - (tablePages - 2) * laterRows;
+    const double tableEnd =
+        pager.area.top() + (tablePages == 1 ? titleH : 0) + headH + lastPageRows * rowH + notesH;
+    const int chartsHere =
+        ChartCols * qMax(0, int((pager.area.bottom() - tableEnd - Gap * unit - titleH) / chartH));
     const int perChartPage = ChartCols * ChartRows;
     const int chartsLater = qMax(0, int(r.rows.size()) - chartsHere);
     pager.pages = tablePages + (chartsLater + perChartPage - 1) / perChartPage;
@@ -200,7 +207,8 @@ bool paint(QPagedPaintDevice &device, const Document &doc)
         for (int c = 0; c < r.columns.size(); ++c) {
             const QRectF cell(x + 2 * unit, y, widths[c] - 4 * unit, rowH);
             const Qt::Alignment align = r.columns[c].number ? Qt::AlignRight : Qt::AlignLeft;
-            p.drawText(cell, align | Qt::AlignVCenter, fm.elidedText(cells.value(c), Qt::ElideRight, cell.width()));
+            p.drawText(cell, align | Qt::AlignVCenter,
+                       fm.elidedText(cells.value(c), Qt::ElideRight, cell.width()));
             x += widths[c];
         }
         y += rowH;
@@ -228,7 +236,8 @@ bool paint(QPagedPaintDevice &device, const Document &doc)
     p.setFont(pager.font(SmallPt));
     const double noteH = QFontMetricsF(pager.font(SmallPt), &device).height() * 1.3;
     for (const QString &note : notes) {
-        p.drawText(QRectF(pager.area.left(), y, pager.area.width(), noteH), Qt::AlignLeft | Qt::AlignVCenter, note);
+        p.drawText(QRectF(pager.area.left(), y, pager.area.width(), noteH), Qt::AlignLeft | Qt::AlignVCenter,
+                   note);
         y += noteH;
     }
 
@@ -276,8 +285,8 @@ bool writePdf(const Document &doc, const QString &nativePath)
         pdf.setTitle(QStringLiteral("月報 ") + doc.title);
         pdf.setCreator(QStringLiteral("unitdesk"));
         pdf.setResolution(300);
-        pdf.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Landscape, QMarginsF(10, 10, 10, 10),
-                                      QPageLayout::Millimeter));
+        pdf.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Landscape,
+                                      QMarginsF(10, 10, 10, 10), QPageLayout::Millimeter));
         if (!paint(pdf, doc))
             return false;
     }

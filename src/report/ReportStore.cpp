@@ -77,9 +77,11 @@ QList<MonthReport::ChannelLog> readMonth(const QString &groupDir, const QString 
     const QMap<int, QString> channels = numbered(nativeDays, QDir::Dirs, channelName, QStringLiteral("CH%1"));
 
     const QRegularExpression dayName(
-        QRegularExpression::anchoredPattern(QStringLiteral("m%1d([0-9]{2})\\.TXT").arg(month, 2, 10, QLatin1Char('0'))),
+        QRegularExpression::anchoredPattern(
+            QStringLiteral("m%1d([0-9]{2})\\.TXT").arg(month, 2, 10, QLatin1Char('0'))),
         QRegularExpression::CaseInsensitiveOption);
-    const QString exactDay = QStringLiteral("m%1d").arg(month, 2, 10, QLatin1Char('0')) + QStringLiteral("%1.TXT");
+    const QString exactDay =
+        QStringLiteral("m%1d").arg(month, 2, 10, QLatin1Char('0')) + QStringLiteral("%1.TXT");
     QList<MonthReport::ChannelLog> logs;
     for (auto ch = channels.cbegin(); ch != channels.cend(); ++ch) {
         const QString nativeChannel = nativeDays + QLatin1Char('/') + ch.value();
@@ -100,8 +102,8 @@ QList<MonthReport::ChannelLog> readMonth(const QString &groupDir, const QString 
     return logs;
 }
 
-MonthReport::Input readInput(const QString &groupNo, const QString &kind, int year, int month, const QDateTime &now,
-                             QString *groupName)
+MonthReport::Input readInput(const QString &groupNo, const QString &kind, int year, int month,
+                             const QDateTime &now, QString *groupName)
 {
     AppState registry;
     registry.GroupNo = groupNo;
@@ -126,8 +128,8 @@ QString titleText(const QString &groupNo, const QString &groupName, const MonthR
     QString title = QStringLiteral("GRP") + groupNo;
     if (!groupName.trimmed().isEmpty())
         title += QLatin1Char(' ') + groupName.trimmed();
-    return title + QStringLiteral("  ") + MonthReport::monthText(report.year, report.month) + QStringLiteral("  ") +
-           MonthReport::kindText(report.kind);
+    return title + QStringLiteral("  ") + MonthReport::monthText(report.year, report.month) +
+           QStringLiteral("  ") + MonthReport::kindText(report.kind);
 }
 
 } // namespace ReportStore

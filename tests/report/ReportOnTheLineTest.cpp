@@ -69,8 +69,9 @@ struct Figures {
 Figures expected(const QString &root, const QString &kind, int channel, const QStringList &registry)
 {
     const bool power = kind == "D";
-    const QRegularExpression layout(power ? R"(^(\d\d)\t(\d\d):([03]0)\t(\d{5})$)"
-                                          : R"(^(\d\d)\t(\d\d):([03]0)\t(\d{4})\t(\d{4})\t(\d{4})\t(\d{4})$)");
+    const QRegularExpression layout(power
+                                        ? R"(^(\d\d)\t(\d\d):([03]0)\t(\d{5})$)"
+                                        : R"(^(\d\d)\t(\d\d):([03]0)\t(\d{4})\t(\d{4})\t(\d{4})\t(\d{4})$)");
     Figures f;
     QList<std::array<qint64, 4>> values;
     QList<QString> halfHours;
@@ -101,10 +102,10 @@ Figures expected(const QString &root, const QString &kind, int channel, const QS
             }
             values << v;
             halfHours << QStringLiteral("%1-%2-%3 %4")
-                         .arg(Month.year())
-                         .arg(Month.month(), 2, 10, QLatin1Char('0'))
-                         .arg(day, 2, 10, QLatin1Char('0'))
-                         .arg(line.mid(3, 5));
+                             .arg(Month.year())
+                             .arg(Month.month(), 2, 10, QLatin1Char('0'))
+                             .arg(day, 2, 10, QLatin1Char('0'))
+                             .arg(line.mid(3, 5));
         }
         days += seen.isEmpty() ? 0 : 1;
     }
@@ -113,9 +114,15 @@ Figures expected(const QString &root, const QString &kind, int channel, const QS
     f.missing = Month.daysInMonth() * 48 - n;
     const QString no = QString::number(channel);
     bool capacity = registry.value(4) == "7.5";
-    f.row = QStringList{no, registry.value(0).isEmpty() ? "CH" + no : registry.value(0), registry.value(1),
-                        registry.value(2), capacity ? "7.5" : "", QString::number(days), QString::number(n),
-                        QString::number(f.missing), QString::number(f.damaged)};
+    f.row = QStringList{no,
+                        registry.value(0).isEmpty() ? "CH" + no : registry.value(0),
+                        registry.value(1),
+                        registry.value(2),
+                        capacity ? "7.5" : "",
+                        QString::number(days),
+                        QString::number(n),
+                        QString::number(f.missing),
+                        QString::number(f.damaged)};
     auto sum = [&](int i) {
         qint64 s = 0;
         for (const auto &v : values)
@@ -135,7 +142,8 @@ Figures expected(const QString &root, const QString &kind, int channel, const QS
             if (values[i][0] > values[peak][0])
                 peak = i;
         f.power = sum(0);
-        f.row << rounded(f.power, 10 * n, 1) << rounded(values[peak][0], 10, 1) << halfHours[peak] << rounded(f.power, 20, 1);
+        f.row << rounded(f.power, 10 * n, 1) << rounded(values[peak][0], 10, 1) << halfHours[peak]
+              << rounded(f.power, 20, 1);
     } else {
         for (int i = 0; i < 4; ++i) {
             qint64 low = values[0][i], high = values[0][i];
@@ -153,9 +161,17 @@ QStringList titles(const QString &kind)
 {
     QStringList t{"CH", "名称", "管理番号", "型番", "容量(kW)", "日数", "データ数", "欠測数", "異常数"};
     if (kind == "A")
-        t << "平均電流(A)" << "制御時電流(A)" << "制御時間(h)" << "休止時間(h)" << "休止率(%)" << "推定削減電力量(kWh)";
+        t << "平均電流(A)"
+          << "制御時電流(A)"
+          << "制御時間(h)"
+          << "休止時間(h)"
+          << "休止率(%)"
+          << "推定削減電力量(kWh)";
     else if (kind == "D")
-        t << "平均電力(kW)" << "最大電力(kW)" << "最大日時" << "電力量(kWh)";
+        t << "平均電力(kW)"
+          << "最大電力(kW)"
+          << "最大日時"
+          << "電力量(kWh)";
     else
         for (const QString m : {"00", "07", "15", "22"})
             t << m + "分 最低(℃)" << m + "分 平均(℃)" << m + "分 最高(℃)";
@@ -180,8 +196,11 @@ private slots:
     {
         SimLine sim;
         sim.clearUnits();
-        QStringList args{"--root", m_root.path(), "--group", "01", "--com", "COM1=" + sim.slavePath(), "--from",
-                         Month.toString(Qt::ISODate), "--to", Month.addDays(11).toString(Qt::ISODate)};
+        QStringList args{"--root",  m_root.path(),
+                         "--group", "01",
+                         "--com",   "COM1=" + sim.slavePath(),
+                         "--from",  Month.toString(Qt::ISODate),
+                         "--to",    Month.addDays(11).toString(Qt::ISODate)};
         for (int k = 0; k < 3; ++k)
             for (int i = 0; i < 3; ++i) {
                 SimUnit u;
@@ -212,8 +231,12 @@ private slots:
             QVERIFY(day.open(QIODevice::WriteOnly | QIODevice::Truncate));
             day.write(lines.join('\n'));
             day.close();
-            m_registry[channelOf(k, 0)] = {QString::number(k + 1) + "号機", "K-" + QString::number(channelOf(k, 0)),
-                                           "ZR-55", "メーカー", "7.5", "1000"};
+            m_registry[channelOf(k, 0)] = {QString::number(k + 1) + "号機",
+                                           "K-" + QString::number(channelOf(k, 0)),
+                                           "ZR-55",
+                                           "メーカー",
+                                           "7.5",
+                                           "1000"};
             m_registry[channelOf(k, 2)] = {QString::number(k + 1) + "号棟", "", "", "", "_kw", "1000"};
         }
         // The registry's pages 1 to 3 (the loading stops at the first page missing).
@@ -222,7 +245,8 @@ private slots:
             QList<QStringList> rows;
             for (int r = 1; r <= 10; ++r)
                 rows << m_registry.value((page - 1) * 10 + r);
-            QVERIFY(TextFile::writeLines(ChannelNames::pageFile("C:\\GRP01", page), ChannelNames::pageLines(rows)));
+            QVERIFY(TextFile::writeLines(ChannelNames::pageFile("C:\\GRP01", page),
+                                         ChannelNames::pageLines(rows)));
         }
         QVERIFY(DriveMap::ensureDir("C:\\ZRLOG\\CONTROL"));
         QVERIFY(TextFile::writeLines("C:\\ZRLOG\\CONTROL\\GRPNAME.TXT", {"第一工場\t\t"}));
@@ -243,7 +267,8 @@ private slots:
         QList<QStringList> rows;
         Figures sums;
         for (int i = 0; i < 3; ++i) {
-            const Figures f = expected(m_root.path(), k, channelOf(kind, i), m_registry.value(channelOf(kind, i)));
+            const Figures f =
+                expected(m_root.path(), k, channelOf(kind, i), m_registry.value(channelOf(kind, i)));
             rows << f.row;
             sums.records += f.records;
             sums.missing += f.missing;
@@ -253,7 +278,7 @@ private slots:
             sums.power += f.power;
             sums.estimate += f.estimate;
         }
-        QCOMPARE(rows[0][8], QString("2")); // the damaged line and the repeat
+        QCOMPARE(rows[0][8], QString("2"));  // the damaged line and the repeat
         QCOMPARE(rows[1][5], QString("11")); // twelve days downloaded, one gone
         QStringList total(titles(k).size(), QString());
         total[0] = "合計";
@@ -278,9 +303,10 @@ private slots:
         const QString csvPath = m_root.filePath("report-" + k + ".csv");
         const QString pdfPath = m_root.filePath("report-" + k + ".pdf");
         std::FILE *err = std::tmpfile();
-        const int status = RunReportCommand({"--root", m_root.path(), "--group", "01", "--month", Month.toString("yyyy-MM"),
-                                             "--kind", k, "--csv", csvPath, "--pdf", pdfPath},
-                                            err, Now);
+        const int status =
+            RunReportCommand({"--root", m_root.path(), "--group", "01", "--month", Month.toString("yyyy-MM"),
+                              "--kind", k, "--csv", csvPath, "--pdf", pdfPath},
+                             err, Now);
         std::fclose(err);
         QCOMPARE(status, 0);
         QByteArray csv = "\xEF\xBB\xBF" + titles(k).join(',').toUtf8() + "\r\n";
@@ -303,7 +329,8 @@ private slots:
         for (const QStringList &row : rows + QList<QStringList>{total}) {
             QStringList cells = row;
             cells.removeAll(QString());
-            QVERIFY2(text.contains(simplified(cells.join(' '))), qPrintable(cells.join(' ') + "\n---\n" + text.join('\n')));
+            QVERIFY2(text.contains(simplified(cells.join(' '))),
+                     qPrintable(cells.join(' ') + "\n---\n" + text.join('\n')));
         }
     }
 
@@ -319,8 +346,8 @@ private slots:
         QProcess program;
         program.setProcessEnvironment(env);
         const QString pdf = m_root.filePath("nightly.pdf");
-        program.start(bin, {"report", "--root", m_root.path(), "--group", "1", "--month", Month.toString("yyyy-MM"), "--kind", "D",
-                            "--pdf", pdf});
+        program.start(bin, {"report", "--root", m_root.path(), "--group", "1", "--month",
+                            Month.toString("yyyy-MM"), "--kind", "D", "--pdf", pdf});
         QVERIFY(program.waitForFinished(60000));
         QCOMPARE(program.exitCode(), 0);
         QFile file(pdf);
@@ -332,7 +359,8 @@ private slots:
                             m_root.filePath("none.csv")});
         QVERIFY(program.waitForFinished(60000));
         QCOMPARE(program.exitCode(), 1);
-        QVERIFY(QString::fromUtf8(program.readAllStandardError()).contains("no channel of GRP01 has data of kind A for 2001-01"));
+        QVERIFY(QString::fromUtf8(program.readAllStandardError())
+                    .contains("no channel of GRP01 has data of kind A for 2001-01"));
         QVERIFY(!QFile::exists(m_root.filePath("none.csv")));
     }
 };
