@@ -179,6 +179,7 @@ int main(int argc, char **argv)
         std::printf(" %ld", kb);
     std::printf("\n");
     if (argc > 1) {
+        open(); // the rounds closed it
         report->resize(1200, 760);
         report->grdReport->setCurrentCell(4, 1);
         QTest::qWait(200);

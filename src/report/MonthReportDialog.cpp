@@ -161,7 +161,9 @@ void MonthReportDialog::refresh()
     m_document.title = ReportStore::titleText(groupNo(), groupName, m_document.report);
     fillGrid();
     QStringList notes = ReportPage::footnotes(m_document.report);
-    if (m_document.report.rows.isEmpty())
+    if (kind() == QLatin1String("G"))
+        notes.prepend(QStringLiteral("直接 負荷制御の子機のログは保存されません。"));
+    else if (m_document.report.rows.isEmpty())
         notes.prepend(QStringLiteral("この月のデータがあるチャンネルはありません。"));
     lblNotes->setText(notes.join(QLatin1Char('\n')));
     const bool any = !m_document.report.rows.isEmpty();
