@@ -1,6 +1,6 @@
 #include "ReportOptions.h"
 
-#include <QRegularExpression>
+#include "OptionValues.h"
 
 ReportOptions ParseReportOptions(const QStringList &arguments, const QDate &today)
 {
@@ -33,11 +33,9 @@ ReportOptions ParseReportOptions(const QStringList &arguments, const QDate &toda
             o.help = true;
         } else if (a == QLatin1String("--group")) {
             const QString v = value();
-            static const QRegularExpression group(QStringLiteral("^[0-9]{1,2}$"));
-            if (!group.match(v).hasMatch() || v.toInt() < 1 || v.toInt() > 50)
+            o.groupNo = GroupNoValue(v);
+            if (o.groupNo.isEmpty())
                 fail(QStringLiteral("--group takes a group number from 01 to 50, not \"%1\"").arg(v));
-            else
-                o.groupNo = QStringLiteral("%1").arg(v.toInt(), 2, 10, QLatin1Char('0'));
         } else if (a == QLatin1String("--month")) {
             const QString v = value();
             const QDate d = QDate::fromString(v + QStringLiteral("-01"), QStringLiteral("yyyy-MM-dd"));
@@ -51,7 +49,7 @@ ReportOptions ParseReportOptions(const QStringList &arguments, const QDate &toda
             }
         } else if (a == QLatin1String("--kind")) {
             const QString v = value().toUpper();
-            if (!QStringList{"A", "B", "WJ", "C", "D", "G"}.contains(v))
+            if (!UnitKindCodes().contains(v))
                 fail(QStringLiteral("--kind takes A, B, WJ, C, D or G, not \"%1\"").arg(v));
             else
                 o.kind = v;
