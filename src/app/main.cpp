@@ -1,10 +1,12 @@
 #include "common/TextFile.h"
 #include "headless/DownloadCommand.h"
+#include "headless/ReportCommand.h"
 #include "mainwin/Program.h"
 #include "ui/QtTranslations.h"
 
 #include <QApplication>
 #include <QDateTime>
+#include <QGuiApplication>
 #include <QIcon>
 #include <cstdio>
 #include <cstdlib>
@@ -32,6 +34,16 @@ bool displayAvailable(const ProgramOptions &options)
 #endif
 }
 
+// Where a display may be missing, the commands without a window draw offscreen (unless
+// the platform is named); elsewhere the window system is always there.
+void drawOffscreen()
+{
+#if defined(Q_OS_UNIX) && !defined(Q_OS_MACOS)
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+#endif
+}
+
 } // namespace
 
 int main(int argc, char **argv)
@@ -41,6 +53,13 @@ int main(int argc, char **argv)
         QCoreApplication app(argc, argv);
         QCoreApplication::setApplicationName(QStringLiteral("unitdesk"));
         return RunDownloadCommand(QCoreApplication::arguments().mid(2));
+    }
+    if (argc > 1 && std::strcmp(argv[1], "report") == 0) {
+        // No window: the PDF is drawn offscreen, so a scheduled job needs no display.
+        drawOffscreen();
+        QGuiApplication app(argc, argv);
+        QGuiApplication::setApplicationName(QStringLiteral("unitdesk"));
+        return RunReportCommand(QGuiApplication::arguments().mid(2));
     }
     // The command line is answered before any window system is touched.
     const ProgramOptions options = ParseProgramOptions(argumentsOf(argc, argv));

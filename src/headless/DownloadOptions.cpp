@@ -1,13 +1,12 @@
 #include "DownloadOptions.h"
 
+#include "OptionValues.h"
 #include "link/SerialLink.h"
 
 #include <QRegularExpression>
 
 namespace {
 
-const QStringList Kinds{QStringLiteral("A"), QStringLiteral("B"), QStringLiteral("WJ"),
-                        QStringLiteral("C"), QStringLiteral("D"), QStringLiteral("G")};
 const QList<int> Bauds{4800, 9600, 19200, 38400, 57600, 115200};
 
 // "5" or "05" of 0..12 as "05"; empty when not a unit ID.
@@ -78,7 +77,7 @@ DownloadOptions ParseDownloadOptions(const QStringList &arguments, const QDate &
             const qsizetype colon = v.indexOf(QLatin1Char(':'));
             const QString kind = v.mid(colon + 1).toUpper();
             const QString id = colon < 0 ? QString() : unitId(v.left(colon));
-            if (!Kinds.contains(kind) || (colon >= 0 && id.isEmpty()))
+            if (!UnitKindCodes().contains(kind) || (colon >= 0 && id.isEmpty()))
                 fail(QStringLiteral("--kind takes A, B, WJ, C, D or G, or ID:KIND such as 05:C, not \"%1\"").arg(v));
             else if (colon < 0)
                 defaultKind = kind;
@@ -90,11 +89,9 @@ DownloadOptions ParseDownloadOptions(const QStringList &arguments, const QDate &
             to = value();
         } else if (a == QLatin1String("--group")) {
             const QString v = value();
-            static const QRegularExpression group(QStringLiteral("^[0-9]{1,2}$"));
-            if (!group.match(v).hasMatch() || v.toInt() < 1 || v.toInt() > 50)
+            o.groupNo = GroupNoValue(v);
+            if (o.groupNo.isEmpty())
                 fail(QStringLiteral("--group takes a group number from 01 to 50, not \"%1\"").arg(v));
-            else
-                o.groupNo = QStringLiteral("%1").arg(v.toInt(), 2, 10, QLatin1Char('0'));
         } else if (a == QLatin1String("--baud")) {
             const QString v = value();
             bool ok = false;

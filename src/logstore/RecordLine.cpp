@@ -91,3 +91,20 @@ bool RecordHasLayout(const QByteArray &reply, const QString &kind)
     const qsizetype length = kind == QLatin1String("D") ? 6 : 17;
     return reply.size() == length && reply.startsWith('M') && wellFormed(reply, kind);
 }
+
+bool StoredLineHasLayout(const QString &line, const QString &kind)
+{
+    const bool power = kind == QLatin1String("D");
+    if (kind == QLatin1String("G") || line.size() != (power ? 14 : 28))
+        return false;
+    // d: a digit; any other character stands for itself.
+    const char *shape = power ? "dd\tdd:dd\tddddd" : "dd\tdd:dd\tdddd\tdddd\tdddd\tdddd";
+    for (qsizetype i = 0; i < line.size(); ++i) {
+        const char16_t c = line[i].unicode();
+        if (shape[i] == 'd' ? c < '0' || c > '9' : c != char16_t(shape[i]))
+            return false;
+    }
+    const int day = Mid(line, 1, 2).toInt(), hour = Mid(line, 4, 2).toInt();
+    const QString minute = Mid(line, 7, 2);
+    return day >= 1 && hour < 24 && (minute == QLatin1String("00") || minute == QLatin1String("30"));
+}

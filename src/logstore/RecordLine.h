@@ -13,3 +13,8 @@ QString RecordLine(const QByteArray &reply, const QString &kind, int day, const 
 // The reply has its kind's layout: "M" and 16 characters (kind D: 5), digits wherever the
 // kind reads a field. A record without it tells of a damaged line, whatever RecordLine keeps.
 bool RecordHasLayout(const QByteArray &reply, const QString &kind);
+
+// A stored record line has its kind's layout: two-digit day, TAB, a slot label "hh:mm" of a
+// half hour, TAB, then four 4-digit fields separated by TABs (kind D: one 5-digit field),
+// nothing after. Kind G stores no line.
+bool StoredLineHasLayout(const QString &line, const QString &kind);

@@ -7,6 +7,7 @@
 #include "link/PortSettingsDialog.h"
 #include "DownloadFront.h"
 #include "logstore/GroupClear.h"
+#include "report/MonthReportDialog.h"
 #include "viewers/LogFiles.h"
 #include "viewers/PrintSetup.h"
 
@@ -37,7 +38,12 @@ const std::vector<MenuBarEntry> &menuTree()
     static const std::vector<MenuBarEntry> tree{
         {"mnuFile",
          "ﾌｧｲﾙ",
-         {{"sep1", nullptr}, {"mnuPrinter", "印刷設定"}, {"SEP7", nullptr}, {"mnuEnd", "終了"}}},
+         {{"sep1", nullptr},
+          {"mnuPrinter", "印刷設定"},
+          {"sprReport", nullptr},
+          {"mnuReport", "月報"},
+          {"SEP7", nullptr},
+          {"mnuEnd", "終了"}}},
         {"mnuREG", "登録", {{"mnuCH_name", "ＣＨ名登録"}, {"sprREd", nullptr}, {"mnuGrp", "ｸﾞﾙｰﾌﾟ名登録"}}},
         {"mnuCont1", "季節別制御条件", {}},
         {"mnuSeason", "季節帯条件", {}},
@@ -207,6 +213,13 @@ void MainWindow::menuEntry(const QString &name)
     if (name == QLatin1String("mnuMonitor")) {
         // Watched beside the dialogs: nothing is closed for it.
         m_windows.show(WindowId::Monitor);
+        return;
+    }
+    if (name == QLatin1String("mnuReport")) {
+        // Beside the dialogs, as the frame monitor: nothing is closed for it.
+        if (auto *report = m_windows.get<MonthReportDialog>(WindowId::Report); report && !report->isVisible())
+            report->prepareToShow();
+        m_windows.show(WindowId::Report);
         return;
     }
     if (name == QLatin1String("mnuPrinter")) {

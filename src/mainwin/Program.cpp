@@ -71,6 +71,7 @@ QString ProgramUsage()
     return QStringLiteral(
         "Usage: unitdesk [--root DIR] [--com COMn=DEVICE]... [--demo]\n"
         "       unitdesk download --help    (downloads without the window)\n"
+        "       unitdesk report --help      (the month report without the window)\n"
         "\n"
         "  --root DIR         folder that stands for drive C: (default: $UNITDESK_ROOT,\n"
         "                     else $XDG_DATA_HOME/unitdesk/C)\n"

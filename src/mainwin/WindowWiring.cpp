@@ -22,6 +22,7 @@
 #include "registry/ChannelNamesDialog.h"
 #include "registry/GroupAssignDialog.h"
 #include "registry/GroupNamesDialog.h"
+#include "report/MonthReportDialog.h"
 #include "viewers/LogViewDialog.h"
 
 #include <QLabel>
@@ -54,6 +55,7 @@ void WireWindows(const WindowServices &services, ReplyRoutes &routes, MainWindow
     GroupAssignDialog::wire(services, mainLabels);
     ChannelNamesDialog::wire(services, mainLabels);
     FrameMonitorDialog::wire(services); // no reply steps: it watches the port itself
+    MonthReportDialog::wire(services);  // no reply steps: it reads the store
 
     // After the time band window has taken the first half of its grid, the second half is
     // asked for, whichever window is open.

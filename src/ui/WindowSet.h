@@ -37,6 +37,7 @@ enum class WindowId {
     Form24 = 24, // continuous mode
     // Windows of our own beside the system's: not in the closing order.
     Monitor = 100, // frame monitor "通信モニター"
+    Report = 101,  // month report "月報"
 };
 
 // What a window is made with. The shared values, the port and the window set outlive

@@ -111,6 +111,36 @@ std::array<QString, 4> recordCells(View view, const QString &kind, const QString
             f4 + QStringLiteral("_sec")};
 }
 
+std::array<std::optional<qint64>, 4> recordNumbers(const QString &kind, const QString &line)
+{
+    auto field = [&line](int start, int length) -> std::optional<qint64> {
+        if (line.size() < start - 1 + length)
+            return std::nullopt;
+        qint64 value = 0;
+        for (int i = start - 1; i < start - 1 + length; ++i) {
+            const char16_t c = line[i].unicode();
+            if (c < '0' || c > '9')
+                return std::nullopt;
+            value = value * 10 + (c - '0');
+        }
+        return value;
+    };
+    if (kind == QLatin1String("C")) {
+        std::array<std::optional<qint64>, 4> t{field(10, 4), field(15, 4), field(20, 4), field(25, 4)};
+        for (std::optional<qint64> &v : t)
+            if (v) // as temperature(): 1000 + tenths of a degree, beyond ±80.0 shown as 0
+                v = *v - 1000 < -800 || *v - 1000 > 800 ? 0 : *v - 1000;
+        return t;
+    }
+    if (kind == QLatin1String("D"))
+        return {field(10, 5), std::nullopt, std::nullopt, std::nullopt};
+    if (kind == QLatin1String("WJ"))
+        return {field(10, 4), field(16, 2), field(20, 4), field(25, 4)};
+    if (kind == QLatin1String("G"))
+        return {};
+    return {field(10, 4), field(15, 4), field(20, 4), field(25, 4)};
+}
+
 QString monthRowLabel(const QString &line)
 {
     return Mid(line, 1, 2) + QStringLiteral("\t日: ") + Mid(line, 4, 5) + QLatin1Char('\t');

@@ -4,6 +4,7 @@
 #include <QString>
 #include <QStringList>
 #include <array>
+#include <optional>
 
 namespace LogView {
 
@@ -38,6 +39,11 @@ QString machineText(const QString &logicalPath);
 
 // Columns 1-4 of one record line, converted by kind.
 std::array<QString, 4> recordCells(View view, const QString &unitTypeCode, const QString &line);
+// The numbers recordCells shows for a line of the store's own layout (every field digits),
+// in the stored units: tenths of an ampere, a kilowatt or a degree, seconds, the spray mode's
+// digits; read straight from the fields, without making the texts (the month report reads
+// a whole group). None for a field that is not digits, or that the kind does not show.
+std::array<std::optional<qint64>, 4> recordNumbers(const QString &unitTypeCode, const QString &line);
 // Column 0 of a month row loaded from a record line: day, TAB, "日: ", time, TAB.
 QString monthRowLabel(const QString &line);
 

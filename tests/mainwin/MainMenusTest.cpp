@@ -44,6 +44,9 @@ private slots:
             "mnuFile=ﾌｧｲﾙ",
             "  sep1=-",
             "  mnuPrinter=印刷設定",
+            // Our own, beside the print setup of the views.
+            "  sprReport=-",
+            "  mnuReport=月報",
             "  SEP7=-",
             "  mnuEnd=終了",
             "mnuREG=登録",

@@ -1,4 +1,5 @@
 #include "viewers/LogViewCodec.h"
+#include "logstore/RecordLine.h"
 #include "testmain.h"
 
 #include <QTest>
@@ -64,6 +65,17 @@ private slots:
         QFETCH(QStringList, cells);
         const std::array<QString, 4> got = LogView::recordCells(view, kind, line);
         QCOMPARE(QStringList(got.begin(), got.end()), cells);
+
+        // A line of the store's layout gives, as numbers, what its cells show.
+        if (!StoredLineHasLayout(line, kind))
+            return;
+        const std::array<std::optional<qint64>, 4> numbers = LogView::recordNumbers(kind, line);
+        for (int i = 0; i < 4; ++i) {
+            const QString shown = cells[i].section('_', 0, 0);
+            const qsizetype point = shown.indexOf('.');
+            const qint64 scaled = point < 0 ? shown.toLongLong() : QString(shown).remove('.').toLongLong();
+            QCOMPARE(numbers[i], shown.isEmpty() ? std::optional<qint64>() : std::optional<qint64>(scaled));
+        }
     }
 
     void labels_data()
