@@ -72,7 +72,7 @@ void DownloadRangeTest::firstRequest()
     QFETCH(int, daysLeft);
     DownloadRig rig;
     ManualUnit unit(rig);
-    QVERIFY(rig.openPort(unit.slavePath()));
+    QVERIFY(rig.openPort(unit.wire()));
     rig.state.UnitTypeCode = kind;
     rig.state.UnitClock = clock;
     rig.state.StartDate = start;
@@ -103,7 +103,7 @@ void DownloadRangeTest::dayByDayAcrossTheMonthEnd()
 {
     DownloadRig rig;
     ManualUnit unit(rig);
-    QVERIFY(rig.openPort(unit.slavePath()));
+    QVERIFY(rig.openPort(unit.wire()));
     rig.state.StartDate = {"13", "01", "30"};
     rig.state.EndDate = {"13", "02", "02"};
     rig.front->startMonth();
@@ -143,7 +143,7 @@ void DownloadRangeTest::streamedEndsAtTheEndDate()
 {
     DownloadRig rig;
     ManualUnit unit(rig);
-    QVERIFY(rig.openPort(unit.slavePath()));
+    QVERIFY(rig.openPort(unit.wire()));
     rig.state.StartDate = {"13", "01", "30"};
     rig.state.EndDate = {"13", "02", "02"};
     rig.front->startMonth();
@@ -186,7 +186,7 @@ void DownloadRangeTest::streamingPastTheMonthIsStopped()
 {
     DownloadRig rig;
     ManualUnit unit(rig);
-    QVERIFY(rig.openPort(unit.slavePath()));
+    QVERIFY(rig.openPort(unit.wire()));
     rig.state.StartDate = {"13", "01", "30"};
     rig.state.EndDate = {"13", "03", "31"};
     rig.front->startMonth();
@@ -206,7 +206,7 @@ void DownloadRangeTest::endBeforeStartEndsWithTheStartMonth()
 {
     DownloadRig rig;
     ManualUnit unit(rig);
-    QVERIFY(rig.openPort(unit.slavePath()));
+    QVERIFY(rig.openPort(unit.wire()));
     rig.state.StartDate = {"13", "01", "30"};
     rig.state.EndDate = {"13", "01", "10"};
     rig.front->startMonth();
@@ -221,7 +221,7 @@ void DownloadRangeTest::rangeOfMoreThanAYear()
 {
     DownloadRig rig;
     ManualUnit unit(rig);
-    QVERIFY(rig.openPort(unit.slavePath()));
+    QVERIFY(rig.openPort(unit.wire()));
     rig.state.UnitClock = {"14", "06", "01", "12", "00", "00"};
     rig.state.StartDate = {"12", "11", "30"};
     rig.state.EndDate = {"13", "12", "01"};
@@ -245,7 +245,7 @@ void DownloadRangeTest::portVanishesMidMonth()
 {
     DownloadRig rig;
     ManualUnit unit(rig);
-    QVERIFY(rig.openPort(unit.slavePath()));
+    QVERIFY(rig.openPort(unit.wire()));
     rig.state.StartDate = {"13", "01", "01"};
     rig.state.EndDate = {"13", "01", "31"};
     rig.front->startMonth();
@@ -278,7 +278,7 @@ void DownloadRangeTest::silentMidMonthRestartsTheMonth()
 {
     DownloadRig rig;
     ManualUnit unit(rig);
-    QVERIFY(rig.openPort(unit.slavePath()));
+    QVERIFY(rig.openPort(unit.wire()));
     rig.state.StartDate = {"13", "01", "29"};
     rig.state.EndDate = {"13", "01", "31"};
     rig.front->startMonth();
@@ -303,7 +303,7 @@ void DownloadRangeTest::damagedStreamDayIsAskedForAgain()
 {
     DownloadRig rig;
     ManualUnit unit(rig);
-    QVERIFY(rig.openPort(unit.slavePath()));
+    QVERIFY(rig.openPort(unit.wire()));
     rig.state.StartDate = {"13", "01", "29"};
     rig.state.EndDate = {"13", "01", "31"};
     rig.front->startMonth();
@@ -349,7 +349,7 @@ void DownloadRangeTest::unwritableStore()
     QFETCH(QString, shownPath);
     DownloadRig rig;
     ManualUnit unit(rig);
-    QVERIFY(rig.openPort(unit.slavePath()));
+    QVERIFY(rig.openPort(unit.wire()));
     // A day stored earlier must survive whatever happens.
     const QString old = dayFileA(13, 1, 5);
     const bool keepsOld = blocked != QLatin1String("C:\\GRP01");
@@ -385,7 +385,7 @@ void DownloadRangeTest::storeFailsMidRangeKeepsEarlierMonths()
 {
     DownloadRig rig;
     ManualUnit unit(rig);
-    QVERIFY(rig.openPort(unit.slavePath()));
+    QVERIFY(rig.openPort(unit.wire()));
     QVERIFY(rig.blockWithFile(QStringLiteral("C:\\GRP01\\ZR1\\Y2013")));
     rig.state.StartDate = {"12", "12", "30"};
     rig.state.EndDate = {"13", "01", "31"};
