@@ -2,8 +2,10 @@
 // The line to the simulated units inside the program: two connected devices, the port's end
 // (what the serial link reads and writes) and the units' end. What one end writes becomes
 // readable at the other on a later turn of the event loop, as from a serial port; what is
-// written while the other end is closed is lost, as on a bus with no listener. Pacing at a
-// baud rate is the writer's (LineWriter), as on a pseudo-terminal.
+// written while the other end is closed is lost, as on a bus with no listener. As in a
+// terminal, a reader that falls behind holds the writer back: no more than Capacity bytes
+// wait unread, the rest stays with the writer (bytesToWrite) until they are read. Pacing at
+// a baud rate is the writer's (LineWriter), as on a pseudo-terminal.
 #include <QByteArray>
 #include <QIODevice>
 
@@ -12,6 +14,8 @@ public:
     InProcessLine();
     InProcessLine(const InProcessLine &) = delete;
     InProcessLine &operator=(const InProcessLine &) = delete;
+
+    static constexpr qsizetype Capacity = 4096;
 
     QIODevice &portEnd() { return m_port; }
     QIODevice &unitEnd() { return m_unit; }
@@ -31,6 +35,7 @@ private:
         qint64 writeData(const char *data, qint64 size) override;
 
     private:
+        void scheduleDelivery();
         void deliver();
 
         End &m_peer;

@@ -55,6 +55,29 @@ private slots:
         QCOMPARE(readFrom(line.unitEnd(), 6), QByteArray("ID05ID"));
     }
 
+    // A reader that falls behind holds the writer back, and loses nothing.
+    void aReaderBehindHoldsTheWriterBack()
+    {
+        InProcessLine line;
+        QVERIFY(line.portEnd().open(QIODevice::ReadWrite));
+        QVERIFY(line.unitEnd().open(QIODevice::ReadWrite));
+        QByteArray bytes;
+        for (int i = 0; i < 10000; ++i)
+            bytes += char('a' + i % 26);
+        line.unitEnd().write(bytes);
+        QTest::qWait(20);
+        QCOMPARE(line.portEnd().bytesAvailable(), InProcessLine::Capacity);
+        QCOMPARE(line.unitEnd().bytesToWrite(), 10000 - InProcessLine::Capacity);
+        QCOMPARE(readFrom(line.portEnd(), 10000), bytes);
+        QCOMPARE(line.unitEnd().bytesToWrite(), 0);
+
+        line.unitEnd().write(bytes); // held back, then the reader goes: it is lost
+        QCoreApplication::processEvents();
+        line.portEnd().close();
+        QTest::qWait(20);
+        QCOMPARE(line.unitEnd().bytesToWrite(), 0);
+    }
+
     // As on a bus with no listener: what is sent while the port is closed is lost, and a
     // port opened again starts empty.
     void closedPortHearsNothing()
