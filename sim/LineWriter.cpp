@@ -1,6 +1,7 @@
 #include "LineWriter.h"
 
 #include <QIODevice>
+#include <utility>
 
 LineWriter::LineWriter(QIODevice &device, QObject *parent) : QObject(parent), m_device(device)
 {
@@ -27,7 +28,8 @@ void LineWriter::write(const QByteArray &bytes)
 {
     if (bytes.isEmpty() || m_pending.size() + m_device.bytesToWrite() + bytes.size() > MaxPending)
         return;
-    if (m_pending.isEmpty()) {
+    const bool follows = std::exchange(m_continue, false);
+    if (m_pending.isEmpty() && !follows) {
         m_paceClock.restart();
         m_pacedSent = 0;
     }

@@ -18,6 +18,10 @@ public:
     int baud() const { return m_baud; }
 
     void write(const QByteArray &bytes);
+    // The next bytes follow the last ones at once (the next day of a streamed month): they
+    // are paced from when the last ones were due to leave, not from when they are written,
+    // so that the time the reader takes in between is not added to the line's.
+    void continueSchedule() { m_continue = true; }
     // Nothing queued here or on its way through the device.
     bool isEmpty() const;
 
@@ -35,6 +39,7 @@ private:
     int m_baud = 0;
     QByteArray m_pending;
     bool m_sending = false; // written since the last drained()
+    bool m_continue = false;
     QTimer m_pace;
     QElapsedTimer m_paceClock; // since the queue last started filling
     qint64 m_pacedSent = 0;    // characters sent since then

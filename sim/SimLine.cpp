@@ -259,6 +259,8 @@ void SimLine::pumpTransfer()
     int firstSlot = 0;
     if (const QDateTime erased = t.unit.logsErasedAt; erased.isValid() && date <= erased.date())
         firstSlot = date < erased.date() ? records : unitreply::completedSlots(erased.time());
+    if (t.nextDayFollows && m_writer)
+        m_writer->continueSchedule(); // the unit sends the next day straight after the last
     sendFrame(unitreply::logHeader(t.unit, t.day));
     for (int slot = firstSlot; slot < records; ++slot) {
         if (m_recordsUntilSilence == 0) {
@@ -291,6 +293,7 @@ void SimLine::pumpTransfer()
     }
     if (date < t.today && t.day < t.lastDay) {
         ++t.day;
+        t.nextDayFollows = true;
         m_pumpDue = true;
         if (m_writer && m_writer->isEmpty())
             QTimer::singleShot(0, this, &SimLine::pumpTransfer);

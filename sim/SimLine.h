@@ -102,6 +102,7 @@ private:
         int yy = 0, mm = 0, day = 0, lastDay = 0;
         QDate today;
         int todaySlots = 0;
+        bool nextDayFollows = false; // a streamed day after the first
     };
 
     void onReadable();
