@@ -6,14 +6,19 @@
 // a request and the unit's first reply. The runs at 115 200 baud are repeated with the
 // frame monitor open on the port (shown offscreen), to show what it costs.
 //
-// Usage: bench_download_month [path to unitsim] (default: $UNITDESK_UNITSIM_BIN, else the
-// unitsim beside or above this program).
+// With --in-process, the same months at 115 200 baud once on each line: the pseudo-terminal
+// to unitsim, and the in-process line of --demo (the simulated unit then runs in this
+// process, so its CPU time is in the share).
+//
+// Usage: bench_download_month [--in-process] [path to unitsim] (default:
+// $UNITDESK_UNITSIM_BIN, else the unitsim beside or above this program).
 #include "common/AppState.h"
 #include "common/DriveMap.h"
 #include "link/FrameMonitorDialog.h"
 #include "link/ReplyHandlers.h"
 #include "link/SerialLink.h"
 #include "logstore/DownloadSession.h"
+#include "sim/SimLine.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -98,17 +103,36 @@ struct Result {
     bool finished = false;
 };
 
+// The unit on the in-process line, as unitsim's options below set it up.
+std::unique_ptr<SimLine> inProcessUnit(int baud, bool streaming)
+{
+    auto line = std::make_unique<SimLine>(SimWire::Kind::InProcess);
+    line->setMonitorIntervalMs(0);
+    line->setClockIntervalMs(0);
+    line->setUnit(*SimUnit::fromDescription(streaming ? "01:A:05:stream" : "01:A:05:day"));
+    line->setClock(QDateTime(QDate(2013, 6, 1), QTime(12, 0)));
+    line->setBaud(baud);
+    return line;
+}
+
+// unitsim empty: on the in-process line.
 Result runMonth(const QString &unitsim, int baud, bool streaming, bool monitor)
 {
     Result r;
     QProcess sim;
-    sim.start(unitsim, {"--baud", QString::number(baud), "--monitor-ms", "0", "--clock-ms", "0", "--unit",
-                        streaming ? "01:A:05:stream" : "01:A:05:day", "--clock", "2013-06-01 12:00"});
-    if (!sim.waitForStarted(5000) || !sim.waitForReadyRead(5000)) {
-        std::fprintf(stderr, "cannot start %s\n", qPrintable(unitsim));
-        return r;
+    std::unique_ptr<SimLine> inProcess;
+    QString device;
+    if (unitsim.isEmpty()) {
+        inProcess = inProcessUnit(baud, streaming);
+    } else {
+        sim.start(unitsim, {"--baud", QString::number(baud), "--monitor-ms", "0", "--clock-ms", "0", "--unit",
+                            streaming ? "01:A:05:stream" : "01:A:05:day", "--clock", "2013-06-01 12:00"});
+        if (!sim.waitForStarted(5000) || !sim.waitForReadyRead(5000)) {
+            std::fprintf(stderr, "cannot start %s\n", qPrintable(unitsim));
+            return r;
+        }
+        device = QString::fromLocal8Bit(sim.readLine()).trimmed();
     }
-    const QString device = QString::fromLocal8Bit(sim.readLine()).trimmed();
 
     MonthRig rig;
     SerialLink &link = rig.link;
@@ -126,9 +150,13 @@ Result runMonth(const QString &unitsim, int baud, bool streaming, bool monitor)
         ++r.requests;
         handlers.requestAtNs = clock.nsecsElapsed();
     });
-    QObject::connect(&link.port(), &QSerialPort::readyRead, [&] { ++r.reads; });
+    QObject::connect(inProcess ? inProcess->portDevice() : &link.port(), &QIODevice::readyRead,
+                     [&] { ++r.reads; });
     link.setSettings(QStringLiteral("%1,n,8,2").arg(baud));
-    link.setDeviceForAll(device);
+    if (inProcess)
+        link.setInProcessLine(inProcess->portDevice());
+    else
+        link.setDeviceForAll(device);
     if (!link.open()) {
         std::fprintf(stderr, "cannot open %s\n", qPrintable(device));
         return r;
@@ -198,8 +226,9 @@ int main(int argc, char **argv)
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
-    QString unitsim =
-        argc > 1 ? QString::fromLocal8Bit(argv[1]) : qEnvironmentVariable("UNITDESK_UNITSIM_BIN");
+    QStringList args = QCoreApplication::arguments().mid(1);
+    const bool lines = args.removeAll(QStringLiteral("--in-process")) > 0;
+    QString unitsim = !args.isEmpty() ? args.first() : qEnvironmentVariable("UNITDESK_UNITSIM_BIN");
     for (const QString &guess : {QStringLiteral("/unitsim"), QStringLiteral("/../unitsim")})
         if (unitsim.isEmpty() && QFileInfo::exists(QCoreApplication::applicationDirPath() + guess))
             unitsim = QCoreApplication::applicationDirPath() + guess;
@@ -229,6 +258,15 @@ int main(int argc, char **argv)
                     100.0 * r.cpuS / r.wallS, r.reads, r.turnaroundS, qPrintable(share));
         std::fflush(stdout);
     };
+    if (lines) {
+        for (const bool streaming : {true, false}) {
+            const QByteArray unit = streaming ? "streaming" : "day by day";
+            print(unit + " pty", 115200, runMonth(unitsim, 115200, streaming, false));
+            print(unit + " in-proc", 115200, runMonth(QString(), 115200, streaming, false));
+        }
+        std::printf("* against the replies' wire time\n");
+        return 0;
+    }
     // The CPU share of one run swings by a point or more on a shared machine: the runs at
     // 115 200 baud, with and without the monitor, alternate five times and the median run
     // of each (by CPU share) is shown.

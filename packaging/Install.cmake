@@ -3,7 +3,7 @@
 include(GNUInstallDirs)
 
 install(TARGETS unitdesk RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
-if(UNITDESK_DEMO)
+if(TARGET unitsim)
   install(TARGETS unitsim RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 endif()
 

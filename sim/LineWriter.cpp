@@ -1,14 +1,11 @@
 #include "LineWriter.h"
 
-#include <QSocketNotifier>
-#include <cerrno>
-#include <unistd.h>
+#include <QIODevice>
+#include <utility>
 
-LineWriter::LineWriter(int fd, QObject *parent)
-    : QObject(parent), m_fd(fd), m_writable(new QSocketNotifier(fd, QSocketNotifier::Write, this))
+LineWriter::LineWriter(QIODevice &device, QObject *parent) : QObject(parent), m_device(device)
 {
-    m_writable->setEnabled(false);
-    connect(m_writable, &QSocketNotifier::activated, this, &LineWriter::flush);
+    connect(&m_device, &QIODevice::bytesWritten, this, &LineWriter::checkDrained);
     m_pace.setObjectName(QStringLiteral("paceTimer"));
     m_pace.setInterval(2);
     connect(&m_pace, &QTimer::timeout, this, &LineWriter::flush);
@@ -22,46 +19,48 @@ void LineWriter::setBaud(int baud)
     flush();
 }
 
+bool LineWriter::isEmpty() const
+{
+    return m_pending.isEmpty() && m_device.bytesToWrite() == 0;
+}
+
 void LineWriter::write(const QByteArray &bytes)
 {
-    if (bytes.isEmpty() || m_pending.size() + bytes.size() > MaxPending)
+    if (bytes.isEmpty() || m_pending.size() + m_device.bytesToWrite() + bytes.size() > MaxPending)
         return;
-    if (m_pending.isEmpty()) {
+    const bool follows = std::exchange(m_continue, false);
+    if (m_pending.isEmpty() && !follows) {
         m_paceClock.restart();
         m_pacedSent = 0;
     }
     m_pending += bytes;
+    m_sending = true;
     flush();
-}
-
-qsizetype LineWriter::writeSome(qsizetype count)
-{
-    count = qMin(count, m_pending.size());
-    if (count <= 0 || m_fd < 0)
-        return 0;
-    const ssize_t n = ::write(m_fd, m_pending.constData(), size_t(count));
-    if (n <= 0)
-        return 0; // EAGAIN: the reader is behind; try again when writable
-    m_pending.remove(0, n);
-    return n;
 }
 
 void LineWriter::flush()
 {
-    const bool had = !m_pending.isEmpty();
+    qsizetype count = m_pending.size();
     if (m_baud > 0) {
         const qint64 due = m_paceClock.nsecsElapsed() * m_baud / 11 / 1000000000;
-        m_pacedSent += writeSome(qsizetype(due - m_pacedSent));
-    } else {
-        writeSome(m_pending.size());
+        count = qBound(qsizetype(0), qsizetype(due - m_pacedSent), count);
+        m_pacedSent += count;
     }
-    const bool blocked = !m_pending.isEmpty();
-    m_writable->setEnabled(blocked && m_baud == 0);
-    if (blocked && m_baud > 0 && !m_pace.isActive())
+    if (count > 0 && m_device.write(m_pending.constData(), count) == count)
+        m_pending.remove(0, count);
+    else if (count > 0)
+        m_pending.clear(); // the device is gone: nothing of it arrives anywhere
+    if (!m_pending.isEmpty() && !m_pace.isActive())
         m_pace.start();
-    if (!blocked) {
+    if (m_pending.isEmpty())
         m_pace.stop();
-        if (had)
-            emit drained();
+    checkDrained();
+}
+
+void LineWriter::checkDrained()
+{
+    if (m_sending && isEmpty()) {
+        m_sending = false;
+        emit drained();
     }
 }

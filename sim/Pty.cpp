@@ -1,6 +1,7 @@
 #include "Pty.h"
 
 #include <QElapsedTimer>
+#include <QSocketNotifier>
 #include <cerrno>
 #include <fcntl.h>
 #include <poll.h>
@@ -88,4 +89,46 @@ bool Pty::write(const QByteArray &bytes)
         done += n;
     }
     return done == bytes.size();
+}
+
+PtyDevice::PtyDevice()
+{
+    if (!m_pty.isValid())
+        return;
+    m_readable = new QSocketNotifier(m_pty.masterFd(), QSocketNotifier::Read, this);
+    connect(m_readable, &QSocketNotifier::activated, this, &QIODevice::readyRead);
+    m_writable = new QSocketNotifier(m_pty.masterFd(), QSocketNotifier::Write, this);
+    m_writable->setEnabled(false);
+    connect(m_writable, &QSocketNotifier::activated, this, &PtyDevice::flush);
+    open(QIODevice::ReadWrite | QIODevice::Unbuffered);
+}
+
+PtyDevice::~PtyDevice() = default;
+
+qint64 PtyDevice::readData(char *data, qint64 maxSize)
+{
+    const ssize_t n = ::read(m_pty.masterFd(), data, size_t(maxSize));
+    return n > 0 ? n : 0; // nothing now (EAGAIN); the slave side is kept open, so never an end
+}
+
+qint64 PtyDevice::writeData(const char *data, qint64 size)
+{
+    m_out.append(data, size);
+    flush();
+    return size;
+}
+
+void PtyDevice::flush()
+{
+    qsizetype done = 0;
+    while (done < m_out.size()) {
+        const ssize_t n = ::write(m_pty.masterFd(), m_out.constData() + done, size_t(m_out.size() - done));
+        if (n <= 0)
+            break; // EAGAIN: the reader is behind; go on when the terminal takes more
+        done += n;
+    }
+    m_out.remove(0, done);
+    m_writable->setEnabled(!m_out.isEmpty());
+    if (done > 0)
+        emit bytesWritten(done);
 }

@@ -3,8 +3,6 @@
 
 #include "LineWriter.h"
 
-#include <QSocketNotifier>
-
 namespace {
 
 constexpr char STX = 0x02;
@@ -19,7 +17,7 @@ bool isUnitSelection(const QByteArray &text)
 
 } // namespace
 
-SimLine::SimLine(QObject *parent) : QObject(parent)
+SimLine::SimLine(SimWire::Kind wire, QObject *parent) : QObject(parent), m_wire(wire)
 {
     for (const SimUnit &u : SimUnit::demoPopulation())
         m_units.insert(u.id, u);
@@ -31,12 +29,11 @@ SimLine::SimLine(QObject *parent) : QObject(parent)
     setMonitorIntervalMs(5000);
     setClockIntervalMs(5000);
 
-    if (!m_pty.isValid())
+    if (!m_wire.isValid())
         return;
-    m_writer = new LineWriter(m_pty.masterFd(), this);
+    m_writer = new LineWriter(*m_wire.unitEnd(), this);
     connect(m_writer, &LineWriter::drained, this, &SimLine::onDrained);
-    m_readable = new QSocketNotifier(m_pty.masterFd(), QSocketNotifier::Read, this);
-    connect(m_readable, &QSocketNotifier::activated, this, &SimLine::onReadable);
+    connect(m_wire.unitEnd(), &QIODevice::readyRead, this, &SimLine::onReadable);
 }
 
 SimLine::~SimLine() = default;
@@ -165,7 +162,7 @@ void SimLine::addRecordFault(const RecordFault &fault)
 
 void SimLine::onReadable()
 {
-    for (char c : m_pty.readAvailable()) {
+    for (char c : m_wire.unitEnd()->readAll()) {
         if (c == STX) { // a new frame, even inside a broken one
             m_rx.clear();
             m_rxSynced = true;
@@ -262,6 +259,8 @@ void SimLine::pumpTransfer()
     int firstSlot = 0;
     if (const QDateTime erased = t.unit.logsErasedAt; erased.isValid() && date <= erased.date())
         firstSlot = date < erased.date() ? records : unitreply::completedSlots(erased.time());
+    if (t.nextDayFollows && m_writer)
+        m_writer->continueSchedule(); // the unit sends the next day straight after the last
     sendFrame(unitreply::logHeader(t.unit, t.day));
     for (int slot = firstSlot; slot < records; ++slot) {
         if (m_recordsUntilSilence == 0) {
@@ -294,6 +293,7 @@ void SimLine::pumpTransfer()
     }
     if (date < t.today && t.day < t.lastDay) {
         ++t.day;
+        t.nextDayFollows = true;
         m_pumpDue = true;
         if (m_writer && m_writer->isEmpty())
             QTimer::singleShot(0, this, &SimLine::pumpTransfer);

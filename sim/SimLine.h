@@ -1,10 +1,11 @@
 #pragma once
-// A line of simulated units on a pseudo-terminal. A serial port opened on slavePath()
-// talks to units "00".."12" as it would on the real bus: unit selection, monitoring and
-// clock replies, log downloads (streamed or day by day), the finish request, and fault
-// knobs for the failure paths. Runs in the caller's event loop.
-#include "Pty.h"
+// A line of simulated units. A serial port on the line (a pseudo-terminal's slavePath(),
+// or the in-process portDevice(); see SimWire) talks to units "00".."12" as it would on the
+// real bus: unit selection, monitoring and clock replies, log downloads (streamed or day by
+// day), the finish request, and fault knobs for the failure paths. Runs in the caller's
+// event loop.
 #include "SimUnit.h"
+#include "SimWire.h"
 #include "UnitReplies.h"
 
 #include <QByteArray>
@@ -15,7 +16,6 @@
 #include <QTimer>
 
 class LineWriter;
-class QSocketNotifier;
 
 // A record of one day and slot that the line damages: sent cut short, not sent at all, or
 // with a non-digit in a field; on the first transfer that carries it, or on every one.
@@ -33,11 +33,14 @@ struct RecordFault {
 class SimLine : public QObject {
     Q_OBJECT
 public:
-    explicit SimLine(QObject *parent = nullptr); // demo population, unit "01" selected
+    // The demo population, unit "01" selected; on a pseudo-terminal unless told otherwise.
+    explicit SimLine(SimWire::Kind wire = SimWire::Kind::PseudoTerminal, QObject *parent = nullptr);
     ~SimLine() override;
 
-    bool isValid() const { return m_pty.isValid(); }
-    QString slavePath() const { return m_pty.slavePath(); }
+    bool isValid() const { return m_wire.isValid(); }
+    SimWire &wire() { return m_wire; }
+    QString slavePath() const { return m_wire.portPath(); }    // on a pseudo-terminal
+    QIODevice *portDevice() const { return m_wire.portEnd(); } // in-process
 
     // Units on the line. A unit that is not on the line answers nothing.
     void setUnit(const SimUnit &unit); // adds or replaces by id
@@ -99,6 +102,7 @@ private:
         int yy = 0, mm = 0, day = 0, lastDay = 0;
         QDate today;
         int todaySlots = 0;
+        bool nextDayFollows = false; // a streamed day after the first
     };
 
     void onReadable();
@@ -111,8 +115,7 @@ private:
     void sendFrame(const QByteArray &text);
     const SimUnit *selected() const;
 
-    Pty m_pty;
-    QSocketNotifier *m_readable = nullptr;
+    SimWire m_wire;
     LineWriter *m_writer = nullptr;
     QByteArray m_rx;
     bool m_rxSynced = false;

@@ -47,8 +47,15 @@ Ports scan()
     return QSerialPortInfo::availablePorts();
 }
 
+QString inProcessLine()
+{
+    return QStringLiteral("模擬回線");
+}
+
 bool isPresent(const QString &device)
 {
+    if (device == inProcessLine())
+        return true;
 #ifdef Q_OS_WIN
     for (const QSerialPortInfo &info : QSerialPortInfo::availablePorts())
         if (info.portName().compare(device, Qt::CaseInsensitive) == 0)
@@ -62,6 +69,8 @@ bool isPresent(const QString &device)
 QString describe(const QString &device, const Ports &ports)
 {
     const QString dash = QStringLiteral(" — ");
+    if (device == inProcessLine())
+        return device + dash + QStringLiteral("プログラム内の模擬子機");
     if (!isPresent(device))
         return device + dash + QStringLiteral("見つかりません");
     const QString location = canonical(device);

@@ -22,10 +22,13 @@ Ports scan();
 // line's, which the system does not list as serial ports).
 QList<PresentPort> presentPorts(const Ports &ports, const QStringList &alsoLook = {});
 // "/dev/ttyUSB0 — FT232R USB UART (FTDI, A50285BI)", "/dev/pts/3 — 疑似端末",
-// "/dev/ttyS3 — 見つかりません" (not present); on Windows "COM3 — <description>".
+// "/dev/ttyS3 — 見つかりません" (not present); on Windows "COM3 — <description>";
+// "模擬回線 — プログラム内の模擬子機" (the in-process line).
 QString describe(const QString &device, const Ports &ports);
 // A device node (or the link naming one) on Linux; a port the system lists on Windows.
 bool isPresent(const QString &device);
+// The device of every COMn on the simulated line inside the program (--demo).
+QString inProcessLine();
 
 // The settings file and the devices kept in it.
 QString settingsPath();

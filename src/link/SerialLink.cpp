@@ -1,6 +1,7 @@
 #include "SerialLink.h"
 
 #include "PortAccess.h"
+#include "PortMap.h"
 #include "ReplyDispatcher.h"
 
 #include <QRegularExpression>
@@ -108,6 +109,8 @@ SerialLink::~SerialLink()
     // No error signal may reach a half-destroyed link.
     disconnect(&m_port, nullptr, this, nullptr);
     m_port.close();
+    if (m_line)
+        m_line->close();
 }
 
 void SerialLink::setDeviceOverride(int portNumber, const QString &device)
@@ -120,8 +123,27 @@ void SerialLink::setDeviceForAll(const QString &device)
     m_deviceForAll = device;
 }
 
+void SerialLink::setInProcessLine(QIODevice *line)
+{
+    close();
+    if (m_line)
+        disconnect(m_line, nullptr, this, nullptr);
+    m_line = line;
+    if (m_line)
+        connect(m_line, &QIODevice::readyRead, this, &SerialLink::readAvailable);
+}
+
+QIODevice &SerialLink::device()
+{
+    if (m_line)
+        return *m_line;
+    return m_port;
+}
+
 QString SerialLink::deviceFor(int portNumber) const
 {
+    if (m_line)
+        return PortMap::inProcessLine();
     const auto it = m_overrides.constFind(portNumber);
     if (it != m_overrides.constEnd())
         return *it;
@@ -138,9 +160,9 @@ QString SerialLink::deviceFor(int portNumber) const
 
 bool SerialLink::close()
 {
-    if (!m_port.isOpen())
+    if (!isOpen())
         return false;
-    m_port.close();
+    device().close();
     m_lock.unlock();
     return true;
 }
@@ -148,7 +170,7 @@ bool SerialLink::close()
 bool SerialLink::setPortNumber(int portNumber)
 {
     // As with the serial control, the number of an open port cannot change.
-    if (m_port.isOpen() || portNumber < 1 || portNumber > 26)
+    if (isOpen() || portNumber < 1 || portNumber > 26)
         return false;
     m_portNumber = portNumber;
     return true;
@@ -184,10 +206,12 @@ void SerialLink::setRtsOff()
 
 bool SerialLink::open()
 {
-    if (m_port.isOpen())
+    if (isOpen())
         return false;
-    const QString device = deviceFor(m_portNumber);
     m_groupToJoin.clear();
+    if (m_line)
+        return m_line->open(QIODevice::ReadWrite);
+    const QString device = deviceFor(m_portNumber);
     if (!m_lock.lock(device))
         return false;
     m_port.setPortName(device);
@@ -202,21 +226,21 @@ bool SerialLink::open()
 
 bool SerialLink::isOpen() const
 {
-    return m_port.isOpen();
+    return m_line ? m_line->isOpen() : m_port.isOpen();
 }
 
 void SerialLink::SendFrame(const QByteArray &text)
 {
-    if (!m_port.isOpen())
+    if (!isOpen())
         return;
     const QByteArray frame = RxAssembler::STX + text + RxAssembler::ETX;
-    if (m_port.write(frame) == frame.size())
+    if (device().write(frame) == frame.size())
         emit frameSent(frame);
 }
 
 void SerialLink::readAvailable()
 {
-    const QByteArray bytes = m_port.readAll();
+    const QByteArray bytes = device().readAll();
     emit bytesReceived(bytes);
     m_assembler.feed(bytes, [this](const QByteArray &text, QByteArray &rxCode) {
         if (m_handlers)

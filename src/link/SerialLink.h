@@ -8,6 +8,7 @@
 #include <QHash>
 #include <QMap>
 #include <QObject>
+#include <QPointer>
 #include <QSerialPort>
 #include <optional>
 #include <utility>
@@ -31,11 +32,18 @@ public:
     void setDeviceOverride(int portNumber, const QString &device);
     // Every COMn goes to this device (the simulated line of --demo).
     void setDeviceForAll(const QString &device);
+    // Every COMn goes to this device in the program itself (the in-process end of the
+    // simulated line of --demo), above everything else. It opens, closes and takes settings
+    // as a port does, and never fails; nothing else can be on it, so it takes no lock.
+    void setInProcessLine(QIODevice *line);
     // Devices the user picked in the port settings window: below the two above, above the
     // platform's default.
     void setSavedDevices(const QMap<int, QString> &devices) { m_saved = devices; }
     // COMn's device comes from the command line (--com or --demo).
-    bool isOverridden(int portNumber) const { return m_overrides.contains(portNumber) || !m_deviceForAll.isEmpty(); }
+    bool isOverridden(int portNumber) const
+    {
+        return m_overrides.contains(portNumber) || !m_deviceForAll.isEmpty() || m_line;
+    }
     QString deviceFor(int portNumber) const;
 
     // The operations the port settings need. Each returns false when it failed; callers
@@ -71,8 +79,11 @@ private:
     void readAvailable();
     void onError(QSerialPort::SerialPortError error);
     void setRtsOff();
+    // What is read and written: the in-process line when there is one, else the port.
+    QIODevice &device();
 
     QSerialPort m_port;
+    QPointer<QIODevice> m_line;
     PortLock m_lock;
     RxAssembler m_assembler;
     ReplyHandlers *m_handlers = nullptr;

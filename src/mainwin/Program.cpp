@@ -6,7 +6,7 @@
 #ifdef UNITDESK_DEMO
 #include "sim/SimLine.h"
 #else
-class SimLine {}; // no pseudo-terminals on this platform: no simulated line
+class SimLine {}; // built without the simulated line
 #endif
 
 #include <QDateTime>
@@ -44,7 +44,7 @@ ProgramOptions ParseProgramOptions(const QStringList &arguments)
         } else if (a == QLatin1String("--demo")) {
             o.demo = true;
 #ifndef UNITDESK_DEMO
-            o.error = QStringLiteral("--demo is not part of this build (it needs pseudo-terminals)");
+            o.error = QStringLiteral("--demo is not part of this build (built without the simulated line)");
 #endif
         } else if (a == QLatin1String("--root")) {
             o.root = value();
@@ -90,8 +90,9 @@ Program::Program(const ProgramOptions &options) : m_downloads(m_state, m_link)
         m_link.setDeviceOverride(it.key(), it.value());
 #ifdef UNITDESK_DEMO
     if (options.demo) {
-        m_sim = std::make_unique<SimLine>();
-        m_link.setDeviceForAll(m_sim->slavePath());
+        // In-process on every system, so that the demo is the same program everywhere.
+        m_sim = std::make_unique<SimLine>(SimWire::Kind::InProcess);
+        m_link.setInProcessLine(m_sim->portDevice());
     }
 #endif
     m_window = std::make_unique<MainWindow>(m_state, m_link, m_windows, m_downloads);

@@ -1,4 +1,6 @@
-// The whole program against the simulated unit line on a real pseudo-terminal.
+// The whole program against the simulated unit line: the tests' line in this process, and
+// the program as a process of its own on a pseudo-terminal and on --demo's line.
+#include "../TestLine.h"
 #include "testmain.h"
 
 #include "ui/Prompt.h"
@@ -14,6 +16,7 @@
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
+#include <memory>
 
 namespace {
 void writeFile(const QString &path, const QByteArray &bytes)
@@ -34,17 +37,17 @@ private slots:
         // COM2 at 9600 baud, as the port settings window stores them.
         writeFile(root.path() + "/ZRLOG/COM/COMPORT2.TXT", "\"01\"\r\n");
         writeFile(root.path() + "/ZRLOG/COM/COMPORT3.TXT", "\" 1\"\r\n");
-        SimLine sim;
+        SimLine sim(testLineKind());
         sim.setMonitorIntervalMs(0);
         sim.setClockIntervalMs(0);
 
         Prompt::Script prompts;
         Prompt::setScript(&prompts);
-        ProgramOptions options =
-            ParseProgramOptions({"--root", root.path(), "--com", "COM2=" + sim.slavePath()});
+        ProgramOptions options = ParseProgramOptions({"--root", root.path()});
         QVERIFY(options.error.isEmpty());
         {
             Program program(options);
+            putOnLine(program.link(), sim.wire());
             program.start(QDateTime(QDate(2026, 12, 8), QTime(9, 5)));
             MainWindow &w = program.window();
             QVERIFY(w.link().isOpen());
@@ -94,19 +97,35 @@ private slots:
         }
     }
 
+    void programProcessRunsOnTheLine_data()
+    {
+        QTest::addColumn<bool>("demo");
+        QTest::newRow("a pseudo-terminal") << false;
+        QTest::newRow("--demo") << true;
+    }
     void programProcessRunsOnTheLine()
     {
+        QFETCH(bool, demo);
         const QString binary = qEnvironmentVariable("UNITDESK_UNITDESK_BIN");
         if (binary.isEmpty())
             QSKIP("UNITDESK_UNITDESK_BIN is not set (run through ctest)");
+        if (!demo && !SimWire::hasPseudoTerminals())
+            QSKIP("a line shared with another process needs a pseudo-terminal");
         QTemporaryDir root;
-        SimLine sim;
-        sim.setMonitorIntervalMs(100);
+        // The program's own line with --demo; else one here, on a pseudo-terminal.
+        std::unique_ptr<SimLine> sim;
+        QStringList arguments{"--root", root.path(), "--demo"};
+        if (!demo) {
+            sim = std::make_unique<SimLine>(SimWire::Kind::PseudoTerminal);
+            sim->setMonitorIntervalMs(100);
+            arguments.last() = "--com";
+            arguments << "COM1=" + sim->slavePath();
+        }
         QProcess program;
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         env.insert("QT_QPA_PLATFORM", "offscreen");
         program.setProcessEnvironment(env);
-        program.start(binary, {"--root", root.path(), "--com", "COM1=" + sim.slavePath()});
+        program.start(binary, arguments);
         QVERIFY(program.waitForStarted());
         QTRY_VERIFY_WITH_TIMEOUT(
             QFileInfo(root.path() + "/GRP/ZR3/Y" + QDate::currentDate().toString("yyyy") + "/DAY").isDir(),

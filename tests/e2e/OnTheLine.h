@@ -1,6 +1,7 @@
 #pragma once
-// The whole program on a temporary root with its port on a simulated unit line, the
-// message boxes answered OK/Yes.
+// The whole program on a temporary root with its port on a simulated unit line (the
+// tests' line, TestLine.h), the message boxes answered OK/Yes.
+#include "../TestLine.h"
 #include "mainwin/MainWindow.h"
 #include "mainwin/Program.h"
 #include "sim/SimLine.h"
@@ -12,7 +13,7 @@
 
 struct OnTheLine {
     QTemporaryDir root;
-    SimLine sim;
+    SimLine sim{testLineKind()};
     Prompt::Script prompts;
     std::unique_ptr<Program> program;
 
@@ -34,8 +35,8 @@ struct OnTheLine {
             return m.buttons == Prompt::Buttons::OkCancel ? Prompt::Answer::Ok : Prompt::Answer::Yes;
         };
         Prompt::setScript(&prompts);
-        program = std::make_unique<Program>(
-            ParseProgramOptions({"--root", root.path(), "--com", "COM1=" + sim.slavePath()}));
+        program = std::make_unique<Program>(ParseProgramOptions({"--root", root.path()}));
+        putOnLine(program->link(), sim.wire());
         program->window().endProgram = [] {};
         program->start(now);
     }

@@ -70,7 +70,7 @@ void DownloadDayTest::storesTheDay()
     QFETCH(QString, label9);
     DownloadRig rig;
     ManualUnit unit(rig);
-    QVERIFY(rig.openPort(unit.slavePath()));
+    QVERIFY(rig.openPort(unit.wire()));
     rig.state.UnitTypeCode = kind;
     rig.state.SprayNo = QStringLiteral("07");
     pickDay(rig);
@@ -116,7 +116,7 @@ void DownloadDayTest::cancelLeavesEverything()
 {
     DownloadRig rig;
     ManualUnit unit(rig);
-    QVERIFY(rig.openPort(unit.slavePath()));
+    QVERIFY(rig.openPort(unit.wire()));
     rig.script.answer = [](const Prompt::Message &) { return Prompt::Answer::Cancel; };
     pickDay(rig);
     rig.front->startDay();
@@ -133,7 +133,7 @@ void DownloadDayTest::todayEndsAtTheCurrentHalfHour()
 {
     DownloadRig rig;
     ManualUnit unit(rig);
-    QVERIFY(rig.openPort(unit.slavePath()));
+    QVERIFY(rig.openPort(unit.wire()));
     rig.state.UnitClock = {"13", "01", "05", "10", "20", "00"};
     pickDay(rig);
     rig.front->startDay();
@@ -156,7 +156,7 @@ void DownloadDayTest::kindGAsksAndSendsNothing()
 {
     DownloadRig rig;
     ManualUnit unit(rig);
-    QVERIFY(rig.openPort(unit.slavePath()));
+    QVERIFY(rig.openPort(unit.wire()));
     rig.state.UnitTypeCode = QStringLiteral("G");
     rig.state.Download.LastRequest = "\x02RM0101BB13ID\x03";
     pickDay(rig);
@@ -208,7 +208,7 @@ void DownloadDayTest::silentUnitFailsAtTheThirdExpiry()
 {
     DownloadRig rig;
     ManualUnit unit(rig);
-    QVERIFY(rig.openPort(unit.slavePath()));
+    QVERIFY(rig.openPort(unit.wire()));
     pickDay(rig);
     rig.front->startDay();
     QCOMPARE(unit.nextFrame(), QByteArray("RM0105BB13ID"));
@@ -240,7 +240,7 @@ void DownloadDayTest::silentMidDayThenAnswersTheResend()
 {
     DownloadRig rig;
     ManualUnit unit(rig);
-    QVERIFY(rig.openPort(unit.slavePath()));
+    QVERIFY(rig.openPort(unit.wire()));
     pickDay(rig);
     rig.front->startDay();
     QCOMPARE(unit.nextFrame(), QByteArray("RM0105BB13ID"));
@@ -270,7 +270,7 @@ void DownloadDayTest::silentAgainAfterTheFirstResend()
 {
     DownloadRig rig;
     ManualUnit unit(rig);
-    QVERIFY(rig.openPort(unit.slavePath()));
+    QVERIFY(rig.openPort(unit.wire()));
     pickDay(rig);
     rig.front->startDay();
     QCOMPARE(unit.nextFrame(), QByteArray("RM0105BB13ID"));
@@ -292,7 +292,7 @@ void DownloadDayTest::lostEtxMergesTwoFrames()
 {
     DownloadRig rig;
     ManualUnit unit(rig);
-    QVERIFY(rig.openPort(unit.slavePath()));
+    QVERIFY(rig.openPort(unit.wire()));
     pickDay(rig);
     rig.front->startDay();
     QCOMPARE(unit.nextFrame(), QByteArray("RM0105BB13ID"));
@@ -311,7 +311,7 @@ void DownloadDayTest::recordsBeyond48AreDropped()
 {
     DownloadRig rig;
     ManualUnit unit(rig);
-    QVERIFY(rig.openPort(unit.slavePath()));
+    QVERIFY(rig.openPort(unit.wire()));
     pickDay(rig);
     rig.front->startDay();
     QCOMPARE(unit.nextFrame(), QByteArray("RM0105BB13ID"));
@@ -327,7 +327,7 @@ void DownloadDayTest::malformedRecordKeepsItsSlot()
 {
     DownloadRig rig;
     ManualUnit unit(rig);
-    QVERIFY(rig.openPort(unit.slavePath()));
+    QVERIFY(rig.openPort(unit.wire()));
     pickDay(rig);
     rig.front->startDay();
     QCOMPARE(unit.nextFrame(), QByteArray("RM0105BB13ID"));
@@ -358,7 +358,7 @@ void DownloadDayTest::damagedLogIsAppendedPerDownload()
 {
     DownloadRig rig;
     ManualUnit unit(rig);
-    QVERIFY(rig.openPort(unit.slavePath()));
+    QVERIFY(rig.openPort(unit.wire()));
     const QString log = QStringLiteral("C:\\ZRLOG\\TEMP\\DAMAGED.TXT");
     for (const QByteArray id : {"03", "07"}) {
         rig.state.SelectedUnitId = QString::fromLatin1(id);
@@ -382,7 +382,7 @@ void DownloadDayTest::repliesWithoutADownloadAreIgnored()
 {
     DownloadRig rig;
     ManualUnit unit(rig);
-    QVERIFY(rig.openPort(unit.slavePath()));
+    QVERIFY(rig.openPort(unit.wire()));
     unit.reply({"Y05D05", recordReply(0), "O"});
     QVERIFY(rig.allFiles().isEmpty());
     QVERIFY(rig.Label9.text().isEmpty() && rig.Label21.text().isEmpty());
@@ -411,7 +411,7 @@ void DownloadDayTest::newDownloadReplacesTheRunningOne()
 {
     DownloadRig rig;
     ManualUnit unit(rig);
-    QVERIFY(rig.openPort(unit.slavePath()));
+    QVERIFY(rig.openPort(unit.wire()));
     rig.state.StartDate = {"13", "01", "20"};
     rig.state.EndDate = {"13", "01", "31"};
     rig.front->startMonth();

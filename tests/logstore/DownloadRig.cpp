@@ -1,4 +1,5 @@
 #include "DownloadRig.h"
+#include "../TestLine.h"
 
 #include "common/DriveMap.h"
 #include "common/Vb.h"
@@ -45,9 +46,9 @@ DownloadRig::~DownloadRig()
     Prompt::setScript(nullptr);
 }
 
-bool DownloadRig::openPort(const QString &device)
+bool DownloadRig::openPort(const SimWire &wire)
 {
-    link.setDeviceForAll(device);
+    putOnLine(link, wire);
     return link.open();
 }
 
@@ -89,12 +90,12 @@ QStringList DownloadRig::messages() const
     return out;
 }
 
-ManualUnit::ManualUnit(DownloadRig &rig) : m_rig(rig) {}
+ManualUnit::ManualUnit(DownloadRig &rig) : m_rig(rig), m_wire(testLineKind()), m_unitEnd(*m_wire.unitEnd()) {}
 
 QList<QByteArray> ManualUnit::takeFrames()
 {
     QList<QByteArray> frames;
-    m_pending += m_pty.readAvailable();
+    m_pending += m_unitEnd.readAll();
     for (;;) {
         const qsizetype start = m_pending.indexOf('\x02');
         const qsizetype end = m_pending.indexOf('\x03', start + 1);
@@ -111,7 +112,7 @@ QByteArray ManualUnit::nextFrame(int timeoutMs)
     QElapsedTimer clock;
     clock.start();
     for (;;) {
-        m_pending += m_pty.readAvailable();
+        m_pending += m_unitEnd.readAll();
         const qsizetype start = m_pending.indexOf('\x02');
         const qsizetype end = m_pending.indexOf('\x03', start + 1);
         if (start >= 0 && end >= 0) {
@@ -145,7 +146,7 @@ void ManualUnit::reply(const QList<QByteArray> &texts)
 void ManualUnit::replyRaw(const QByteArray &bytes, int dispatches)
 {
     const int target = m_rig.replies + dispatches;
-    m_pty.write(bytes);
+    m_unitEnd.write(bytes);
     QElapsedTimer clock;
     clock.start();
     while (m_rig.replies < target && clock.elapsed() < 5000)

@@ -1,14 +1,15 @@
 #pragma once
 // A download session behind the main window's download front, with stand-alone main window
-// controls, a temporary store root, a scripted prompt and a real serial port. Either the test plays the unit on the master
-// side of a pseudo-terminal (ManualUnit) or the port is opened on a SimLine.
+// controls, a temporary store root, a scripted prompt and a serial port on the tests' line
+// (TestLine.h). Either the test plays the unit at the units' end (ManualUnit) or a SimLine
+// does.
 #include "common/AppState.h"
 #include "ui/Prompt.h"
 #include "link/ReplyRoutes.h"
 #include "link/SerialLink.h"
 #include "logstore/DownloadSession.h"
 #include "mainwin/DownloadFront.h"
-#include "sim/Pty.h"
+#include "sim/SimWire.h"
 
 #include <QLabel>
 #include <QList>
@@ -22,7 +23,7 @@ public:
     DownloadRig();
     ~DownloadRig();
 
-    bool openPort(const QString &device); // the port on a device (a pty slave)
+    bool openPort(const SimWire &wire); // every COMn on the wire
 
     // Store helpers (logical paths).
     QByteArray file(const QString &logicalPath) const; // empty when missing
@@ -49,11 +50,11 @@ public:
     std::unique_ptr<DownloadFront> front;
 };
 
-// The unit's side of a pseudo-terminal: reads the frames the port sends and writes replies.
+// The units' end of the tests' line: reads the frames the port sends and writes replies.
 class ManualUnit {
 public:
     explicit ManualUnit(DownloadRig &rig);
-    QString slavePath() const { return m_pty.slavePath(); }
+    const SimWire &wire() const { return m_wire; }
 
     // The text of the next frame the port sends (empty after timeoutMs without one).
     QByteArray nextFrame(int timeoutMs = 2000);
@@ -68,7 +69,8 @@ private:
     QList<QByteArray> takeFrames();
 
     DownloadRig &m_rig;
-    Pty m_pty;
+    SimWire m_wire;
+    QIODevice &m_unitEnd;
     QByteArray m_pending;
 };
 

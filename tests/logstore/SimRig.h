@@ -1,6 +1,7 @@
 #pragma once
 // A download rig on the simulated unit line, and what the simulated unit sends: for the
 // tests that run whole downloads against it.
+#include "../TestLine.h"
 #include "DownloadRig.h"
 #include "common/Vb.h"
 #include "logstore/RecordLine.h"
@@ -38,7 +39,7 @@ inline QByteArray simDay(const QByteArray &kind, int yy, int mm, int dd, int n =
 // A line with unit "01" of one kind on channel 05; its clock stands still at `now`.
 struct SimRig {
     DownloadRig rig;
-    SimLine sim;
+    SimLine sim{testLineKind()};
 
     SimRig(bool streaming, const QDateTime &now, const QByteArray &kind = "A")
     {
@@ -59,7 +60,7 @@ struct SimRig {
         rig.state.UnitClock = {two(now.date().year() % 100), two(now.date().month()),  two(now.date().day()),
                                two(now.time().hour()),       two(now.time().minute()), "00"};
     }
-    bool open() { return sim.isValid() && rig.openPort(sim.slavePath()); }
+    bool open() { return sim.isValid() && rig.openPort(sim.wire()); }
     void range(const DateText &start, const DateText &end)
     {
         rig.state.StartDate = start;

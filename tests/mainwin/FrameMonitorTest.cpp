@@ -57,9 +57,9 @@ private slots:
         FrameMonitorDialog *m = openMonitor(f);
         f.window->selectUnitId(5);
         QCOMPARE(f.sent(8), QByteArray("\x02ID05ID\x03"));
-        f.pty.write("~~");
+        f.unitEnd.write("~~");
         f.reply("ID");
-        f.pty.write("\x02Z0123\x03"); // no reply the dispatcher knows: listed all the same
+        f.unitEnd.write("\x02Z0123\x03"); // no reply the dispatcher knows: listed all the same
         QTRY_COMPARE(rows(*m), (QStringList{"PC → 子機|フレーム|<STX>ID05ID<ETX>", "子機 → PC|ノイズ|~~",
                                             "子機 → PC|フレーム|<STX>ID<ETX>", "子機 → PC|フレーム|<STX>Z0123<ETX>"}));
         QAbstractItemModel *model = m->lstFrames->model();

@@ -1,11 +1,11 @@
 #pragma once
-// A main window started on a temporary root, with its port on a pseudo-terminal and the
-// message boxes answered by a script.
+// A main window started on a temporary root, with its port on the tests' line (TestLine.h)
+// whose units' end the test plays, and the message boxes answered by a script.
+#include "../TestLine.h"
 #include "common/DriveMap.h"
 #include "ui/Prompt.h"
 #include "mainwin/MainWindow.h"
 #include "mainwin/Program.h"
-#include "sim/Pty.h"
 
 #include <QCoreApplication>
 #include <QDateTime>
@@ -18,7 +18,8 @@
 
 struct MainFixture {
     QTemporaryDir root;
-    Pty pty;
+    SimWire wire{testLineKind()};
+    QIODevice &unitEnd = *wire.unitEnd(); // played by the test
     Prompt::Script prompts;
     QList<Prompt::Answer> answers; // given in order; Cancel/No when none is left
     int ended = 0;
@@ -44,7 +45,7 @@ struct MainFixture {
         program->routes().observer = [this](Reply, const QByteArray &) { ++dispatched; };
         window = &program->window();
         window->endProgram = [this] { ++ended; };
-        window->link().setDeviceForAll(pty.slavePath());
+        putOnLine(window->link(), wire);
         window->startUp(now);
     }
     ~MainFixture()
@@ -54,19 +55,11 @@ struct MainFixture {
     }
 
     // Frames the program wrote to the port.
-    QByteArray sent(int minBytes = 1)
-    {
-        QByteArray out;
-        for (int i = 0; i < 50 && out.size() < minBytes; ++i) {
-            QCoreApplication::processEvents(); // the port writes from the event loop
-            out += pty.readFor(10, 1);
-        }
-        return out + pty.readAvailable();
-    }
+    QByteArray sent(int minBytes = 1) { return receivedAt(unitEnd, minBytes); }
     bool nothingSent()
     {
         QTest::qWait(50);
-        return pty.readAvailable().isEmpty();
+        return unitEnd.readAll().isEmpty();
     }
     // A reply from the unit, taken in as the port would; returns once the dispatcher has
     // handed on `dispatches` replies (a reply of no known code hands on none: then the
@@ -74,7 +67,7 @@ struct MainFixture {
     void reply(const QByteArray &text, int dispatches = 1)
     {
         const int target = dispatched + dispatches;
-        pty.write("\x02" + text + "\x03");
+        unitEnd.write("\x02" + text + "\x03");
         QElapsedTimer clock;
         clock.start();
         const int limit = dispatches > 0 ? 5000 : 100;

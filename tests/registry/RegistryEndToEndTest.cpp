@@ -1,5 +1,6 @@
 // As a user would: set a group, name it and two of its channels, then the simulated line
 // reports channel 12 and the main window says which machine is talking.
+#include "../TestLine.h"
 #include "RegistryRoot.h"
 #include "testmain.h"
 
@@ -35,15 +36,14 @@ private slots:
     void namesOfTheTalkingMachine()
     {
         RegistryRoot root;
-        SimLine sim;
+        SimLine sim(testLineKind());
         sim.setMonitorIntervalMs(0);
         sim.setClockIntervalMs(0);
         SimUnit unit;
         unit.channel = 12;
         sim.setUnit(unit);
-        ProgramOptions options =
-            ParseProgramOptions({"--root", root.dir.path(), "--com", "COM1=" + sim.slavePath()});
-        Program program(options);
+        Program program(ParseProgramOptions({"--root", root.dir.path()}));
+        putOnLine(program.link(), sim.wire());
         program.start(QDateTime(QDate(2026, 12, 8), QTime(9, 5)));
         MainWindow &w = program.window();
         w.endProgram = [] {};

@@ -1,25 +1,33 @@
 #include "LinePeer.h"
 
+#include "sim/SimLine.h"
+
 #include <QCoreApplication>
 #include <QElapsedTimer>
-#include <fcntl.h>
-#include <poll.h>
-#include <unistd.h>
+#include <QSerialPort>
+#include <QThread>
 
-LinePeer::LinePeer(const QString &path)
+LinePeer::LinePeer(SimLine &line)
 {
-    m_fd = ::open(path.toLocal8Bit().constData(), O_RDWR | O_NOCTTY | O_NONBLOCK);
+    QIODevice *device = line.portDevice();
+    if (!device) {
+        m_port = std::make_unique<QSerialPort>(line.slavePath());
+        m_port->setReadBufferSize(4096); // a reader that falls behind holds the line back
+        device = m_port.get();
+    }
+    if (device->open(QIODevice::ReadWrite))
+        m_device = device;
 }
 
 LinePeer::~LinePeer()
 {
-    if (m_fd >= 0)
-        ::close(m_fd);
+    if (m_device)
+        m_device->close();
 }
 
 void LinePeer::sendRaw(const QByteArray &bytes)
 {
-    if (m_fd >= 0 && ::write(m_fd, bytes.constData(), size_t(bytes.size())) != bytes.size())
+    if (m_device && m_device->write(bytes) != bytes.size())
         qWarning("LinePeer: short write");
 }
 
@@ -28,15 +36,12 @@ QByteArray LinePeer::readUntil(const std::function<bool(const QByteArray &)> &do
     QByteArray got;
     QElapsedTimer clock;
     clock.start();
-    while (m_fd >= 0 && !done(got) && clock.elapsed() < timeoutMs) {
+    while (m_device && !done(got) && clock.elapsed() < timeoutMs) {
         QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
-        pollfd p{m_fd, POLLIN, 0};
-        if (::poll(&p, 1, 1) > 0) {
-            char buf[4096];
-            const ssize_t n = ::read(m_fd, buf, sizeof buf);
-            if (n > 0)
-                got.append(buf, n);
-        }
+        const QByteArray more = m_device->readAll();
+        got += more;
+        if (more.isEmpty())
+            QThread::msleep(1);
     }
     return got;
 }

@@ -1,19 +1,25 @@
 #pragma once
-// The program's end of a simulated line in tests: plain POSIX on the pty slave, pumping
-// the event loop (where the line runs) while it waits.
+// The program's end of a simulated line in tests: a serial port on the pseudo-terminal, or
+// the in-process line's port end (see TestLine.h), pumping the event loop (where the line
+// runs) while it waits.
 #include <QByteArray>
 #include <QList>
 #include <QString>
 #include <functional>
+#include <memory>
+
+class QIODevice;
+class QSerialPort;
+class SimLine;
 
 class LinePeer {
 public:
-    explicit LinePeer(const QString &path);
+    explicit LinePeer(SimLine &line);
     ~LinePeer();
     LinePeer(const LinePeer &) = delete;
     LinePeer &operator=(const LinePeer &) = delete;
 
-    bool isOpen() const { return m_fd >= 0; }
+    bool isOpen() const { return m_device != nullptr; }
     void send(const QByteArray &text) { sendRaw('\x02' + text + '\x03'); }
     void sendRaw(const QByteArray &bytes);
 
@@ -25,7 +31,8 @@ public:
     QByteArray readUntilFrame(const QByteArray &text, int timeoutMs = 3000);
 
 private:
-    int m_fd = -1;
+    std::unique_ptr<QSerialPort> m_port; // on a pseudo-terminal
+    QIODevice *m_device = nullptr;
 };
 
 QByteArray frame(const QByteArray &text);

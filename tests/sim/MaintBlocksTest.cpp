@@ -1,5 +1,6 @@
 // The maintenance settings a simulated unit keeps: what it answers, byte for byte, and
 // that an erased log is gone from its downloads.
+#include "../TestLine.h"
 #include "LinePeer.h"
 #include "testmain.h"
 
@@ -73,12 +74,12 @@ private slots:
     // After "CL" the days before it are downloaded empty.
     void erasedLogIsGone()
     {
-        SimLine line;
+        SimLine line(testLineKind());
         line.setMonitorIntervalMs(0);
         line.setClockIntervalMs(0);
         line.setClock(QDateTime(QDate(2013, 6, 1), QTime(12, 0)), false);
         line.setSelectedUnit("01");
-        LinePeer peer(line.slavePath());
+        LinePeer peer(line);
         peer.send("CLID");
         QCOMPARE(peer.readUntilFrame("KE"), frame("KM") + frame("KE"));
         peer.send("RM0531BB13ID");

@@ -1,5 +1,6 @@
-#include "sim/SimLine.h"
+#include "../TestLine.h"
 #include "LinePeer.h"
+#include "sim/SimLine.h"
 
 #include <QElapsedTimer>
 #include <QSignalSpy>
@@ -12,7 +13,7 @@ const QDateTime June1st(QDate(2013, 6, 1), QTime(12, 0));
 
 // A quiet line (no spontaneous replies) with frozen clocks and the program's end open.
 struct Fixture {
-    SimLine line;
+    SimLine line{testLineKind()};
     std::unique_ptr<LinePeer> peer;
 
     explicit Fixture(const QDateTime &clock = June1st)
@@ -20,7 +21,7 @@ struct Fixture {
         line.setMonitorIntervalMs(0);
         line.setClockIntervalMs(0);
         line.setClock(clock, false);
-        peer = std::make_unique<LinePeer>(line.slavePath());
+        peer = std::make_unique<LinePeer>(line);
     }
     // Puts a unit on the line, on the line's clock, and selects it.
     void use(SimUnit u, const QDateTime &clock = June1st)
