@@ -113,13 +113,16 @@ QStringList readLines(const QString &logicalPath, bool *ok)
     const bool opened = file.open(QIODevice::ReadOnly);
     if (ok)
         *ok = opened;
-    QStringList lines;
-    if (!opened)
-        return lines;
+    return opened ? decodeLines(file.readAll()) : QStringList();
+}
+
+QStringList decodeLines(const QByteArray &bytes)
+{
     // 0x0A is never part of a double-byte character, so lines can be split as bytes.
-    QList<QByteArray> raw = file.readAll().split('\n');
+    QList<QByteArray> raw = bytes.split('\n');
     if (!raw.isEmpty() && raw.last().isEmpty())
         raw.removeLast();
+    QStringList lines;
     lines.reserve(raw.size());
     for (const QByteArray &line : raw)
         lines << withoutCr(line);
