@@ -9,9 +9,11 @@
 #include <QMap>
 #include <QObject>
 #include <QSerialPort>
+#include <QTimer>
 #include <optional>
 #include <utility>
 
+class QSocketNotifier;
 class ReplyHandlers;
 
 // Decisions on port errors, kept pure so they can be tested.
@@ -54,6 +56,9 @@ public:
     // After open() failed for lack of access: the group the user must join; empty otherwise.
     QString groupToJoin() const { return m_groupToJoin; }
 
+    // A frame left incomplete by a read is read on only after this pause (see readAvailable).
+    static constexpr int ReadHoldMs = 5;
+
     // Writes STX + text + ETX in one write when the port is open; does nothing otherwise.
     void SendFrame(const QByteArray &text);
 
@@ -69,12 +74,14 @@ signals:
 
 private:
     void readAvailable();
+    QSocketNotifier *readNotifier() const;
     void onError(QSerialPort::SerialPortError error);
     void setRtsOff();
 
     QSerialPort m_port;
     PortLock m_lock;
     RxAssembler m_assembler;
+    QTimer m_readHold; // the port is left unread while it runs
     ReplyHandlers *m_handlers = nullptr;
     int m_portNumber = 1;
     QString m_settings = QStringLiteral("9600,n,8,1"); // the port's own default until settings are applied
