@@ -59,7 +59,10 @@ QByteArray encodeRun(QStringView text)
 
 QString decodeRun(QByteArrayView bytes)
 {
-    QStringDecoder decoder(codecName);
+    // Opening the converter looks its name up among all of ICU's, which costs far more than
+    // decoding a line: one is kept per thread and reset before each run.
+    thread_local QStringDecoder decoder(codecName);
+    decoder.resetState();
     return decoder.decode(bytes);
 }
 
