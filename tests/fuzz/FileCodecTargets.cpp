@@ -11,9 +11,9 @@
 #include "control/ContinuousModeCodec.h"
 #include "link/PortSettingsCodec.h"
 #include "logstore/StorePaths.h"
-#include "mainwin/UnitKinds.h"
 #include "maint/CurrentValueCodec.h"
 #include "maint/DspSettingsCodec.h"
+#include "mainwin/UnitKinds.h"
 #include "registry/ChannelNames.h"
 #include "registry/CompanionExport.h"
 #include "registry/GroupNames.h"
@@ -37,8 +37,9 @@ int logLines(const uint8_t *data, size_t size)
         return 0;
     const LogView::View view = data[0] & 1 ? LogView::View::Monthly : LogView::View::Daily;
     const QString kind = QLatin1String(UnitKinds[(data[0] >> 1) % UnitKinds.size()].typeCode);
-    const QString path = view == LogView::View::Daily ? QStringLiteral("C:\\GRP01\\ZR1\\Y2026\\DAY\\CH05\\m11d05.TXT")
-                                                      : QStringLiteral("C:\\GRP01\\ZR1\\Y2026\\M11\\CH05\\MnLog.TXT");
+    const QString path = view == LogView::View::Daily
+                             ? QStringLiteral("C:\\GRP01\\ZR1\\Y2026\\DAY\\CH05\\m11d05.TXT")
+                             : QStringLiteral("C:\\GRP01\\ZR1\\Y2026\\M11\\CH05\\MnLog.TXT");
     const QStringList lines = TextFile::decodeLines(bytesOf(data + 1, size - 1));
     if (lines.isEmpty())
         return 0;

@@ -1,5 +1,6 @@
-// Each reply codec on its own: the input is the reply's text after its code, so that every
-// input reaches the decoder (ReplyDecoders lists them). No window, no port, no file.
+// Each reply codec on its own: the input is a byte choosing the unit kind, then the reply's
+// text after its code, so that every input reaches the decoder (ReplyDecoders lists them).
+// No window, no port, no file.
 #include "FuzzTargets.h"
 #include "ReplyDecoders.h"
 
@@ -11,8 +12,11 @@ namespace {
 
 template <size_t I> int replyCodec(const uint8_t *data, size_t size)
 {
+    if (size == 0)
+        return 0;
     const ReplyDecoder &d = ReplyDecoders[I];
-    d.decode(QByteArray(d.code) + QByteArray(reinterpret_cast<const char *>(data), qsizetype(size)));
+    d.decode(QByteArray(d.code) + QByteArray(reinterpret_cast<const char *>(data + 1), qsizetype(size - 1)),
+             unitKindOf(data[0]));
     return 0;
 }
 

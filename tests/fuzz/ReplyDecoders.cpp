@@ -9,83 +9,80 @@
 #include "control/WaterSprayBasicCodec.h"
 #include "link/LiveDisplay.h"
 #include "logstore/RecordLine.h"
-#include "mainwin/UnitKinds.h"
 #include "maint/CurrentValueCodec.h"
 #include "maint/DspSettingsCodec.h"
 #include "maint/UnitSettingsCodec.h"
+#include "mainwin/UnitKinds.h"
 
 namespace fuzz {
 
 namespace {
 
-template <typename F> void forEveryKind(F f)
+void record(const QByteArray &r, const QString &kind)
 {
-    for (const UnitKind &kind : UnitKinds)
-        f(QString::fromLatin1(kind.typeCode));
+    const QString line = RecordLine(r, kind, 5, QStringLiteral("10:30"));
+    // A stored record line is always a whole one, or none for a kind without a log.
+    if (RecordHasLayout(r, kind) && line.isEmpty() && kind != QLatin1String("G"))
+        __builtin_trap();
 }
-
-void record(const QByteArray &r)
+void monitoring(const QByteArray &r, const QString &kind)
 {
-    forEveryKind([&](const QString &kind) {
-        const QString line = RecordLine(r, kind, 5, QStringLiteral("10:30"));
-        // A stored record line is always a whole one, or none for a kind without a log.
-        if (RecordHasLayout(r, kind) && line.isEmpty() && kind != QLatin1String("G"))
-            __builtin_trap();
-    });
+    DecodeMonitoringReply(r, kind);
 }
-void monitoring(const QByteArray &r)
+void clock(const QByteArray &r, const QString &kind)
 {
-    forEveryKind([&](const QString &kind) { DecodeMonitoringReply(r, kind); });
+    DecodeClockReply(r, kind, QStringLiteral("月"));
 }
-void clock(const QByteArray &r)
-{
-    forEveryKind([&](const QString &kind) { DecodeClockReply(r, kind, QStringLiteral("月")); });
-}
-void basicBlock(const QByteArray &r)
+void basicBlock(const QByteArray &r, const QString &)
 {
     DecodeBasicReply(r);
     DecodeWaterSprayReply(r);
 }
-void dsp(const QByteArray &r)
+void dsp(const QByteArray &r, const QString &)
 {
     if (IsDspReadReply(r))
         DecodeContinuousModeReply(r);
     DecodeDspReply(r);
 }
-void rates(const QByteArray &r)
+void rates(const QByteArray &r, const QString &)
 {
     DecodeRatesReply(r);
 }
-void seasons(const QByteArray &r)
+void seasons(const QByteArray &r, const QString &)
 {
     DecodeSeasonsReply(r);
 }
-void firstHalf(const QByteArray &r)
+void firstHalf(const QByteArray &r, const QString &)
 {
     DecodeFirstHalfReply(r);
 }
-void secondHalf(const QByteArray &r)
+void secondHalf(const QByteArray &r, const QString &)
 {
     DecodeSecondHalfReply(r);
 }
-void temperature(const QByteArray &r)
+void temperature(const QByteArray &r, const QString &)
 {
     DecodeTemperatureRangeReply(r);
 }
-void sensor(const QByteArray &r)
+void sensor(const QByteArray &r, const QString &)
 {
     DecodeSensorNumberReply(r);
 }
-void unitSettings(const QByteArray &r)
+void unitSettings(const QByteArray &r, const QString &)
 {
     DecodeUnitSettingsReply(r);
 }
-void ct(const QByteArray &r)
+void ct(const QByteArray &r, const QString &)
 {
     DecodeCtReply(r);
 }
 
 } // namespace
+
+QString unitKindOf(uint8_t selector)
+{
+    return QString::fromLatin1(UnitKinds[selector % UnitKinds.size()].typeCode);
+}
 
 const std::array<ReplyDecoder, 13> ReplyDecoders = {{
     {"TW", "reply_tw_temperature", temperature},
