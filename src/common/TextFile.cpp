@@ -5,6 +5,7 @@
 #include <QFile>
 #include <QStringDecoder>
 #include <QStringEncoder>
+#include <algorithm>
 
 namespace TextFile {
 
@@ -66,10 +67,23 @@ QString decodeRun(QByteArrayView bytes)
     return decoder.decode(bytes);
 }
 
+// Code page 932 keeps ASCII as it is (the three rotated controls included, see above): the
+// record lines, numbers and paths that make most of the files need no converter.
+bool isAscii(QStringView text)
+{
+    return std::all_of(text.begin(), text.end(), [](QChar c) { return c.unicode() < 0x80; });
+}
+bool isAscii(QByteArrayView bytes)
+{
+    return std::all_of(bytes.begin(), bytes.end(), [](char c) { return uchar(c) < 0x80; });
+}
+
 } // namespace
 
 QByteArray encode(const QString &text)
 {
+    if (isAscii(text))
+        return text.toLatin1();
     QByteArray bytes;
     qsizetype start = 0;
     for (qsizetype i = 0; i < text.size(); ++i) {
@@ -84,6 +98,8 @@ QByteArray encode(const QString &text)
 
 QString decode(const QByteArray &bytes)
 {
+    if (isAscii(bytes))
+        return QString::fromLatin1(bytes);
     QString text;
     qsizetype start = 0;
     for (qsizetype i = 0; i < bytes.size(); ++i) {
