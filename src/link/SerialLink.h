@@ -37,7 +37,10 @@ public:
     // platform's default.
     void setSavedDevices(const QMap<int, QString> &devices) { m_saved = devices; }
     // COMn's device comes from the command line (--com or --demo).
-    bool isOverridden(int portNumber) const { return m_overrides.contains(portNumber) || !m_deviceForAll.isEmpty(); }
+    bool isOverridden(int portNumber) const
+    {
+        return m_overrides.contains(portNumber) || !m_deviceForAll.isEmpty();
+    }
     QString deviceFor(int portNumber) const;
 
     // The operations the port settings need. Each returns false when it failed; callers
