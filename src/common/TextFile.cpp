@@ -5,6 +5,7 @@
 #include <QFile>
 #include <QStringDecoder>
 #include <QStringEncoder>
+#include <algorithm>
 
 namespace TextFile {
 
@@ -59,14 +60,30 @@ QByteArray encodeRun(QStringView text)
 
 QString decodeRun(QByteArrayView bytes)
 {
-    QStringDecoder decoder(codecName);
+    // Opening the converter looks its name up among all of ICU's, which costs far more than
+    // decoding a line: one is kept per thread and reset before each run.
+    thread_local QStringDecoder decoder(codecName);
+    decoder.resetState();
     return decoder.decode(bytes);
+}
+
+// Code page 932 keeps ASCII as it is (the three rotated controls included, see above): the
+// record lines, numbers and paths that make most of the files need no converter.
+bool isAscii(QStringView text)
+{
+    return std::all_of(text.begin(), text.end(), [](QChar c) { return c.unicode() < 0x80; });
+}
+bool isAscii(QByteArrayView bytes)
+{
+    return std::all_of(bytes.begin(), bytes.end(), [](char c) { return uchar(c) < 0x80; });
 }
 
 } // namespace
 
 QByteArray encode(const QString &text)
 {
+    if (isAscii(text))
+        return text.toLatin1();
     QByteArray bytes;
     qsizetype start = 0;
     for (qsizetype i = 0; i < text.size(); ++i) {
@@ -81,6 +98,8 @@ QByteArray encode(const QString &text)
 
 QString decode(const QByteArray &bytes)
 {
+    if (isAscii(bytes))
+        return QString::fromLatin1(bytes);
     QString text;
     qsizetype start = 0;
     for (qsizetype i = 0; i < bytes.size(); ++i) {
@@ -113,13 +132,16 @@ QStringList readLines(const QString &logicalPath, bool *ok)
     const bool opened = file.open(QIODevice::ReadOnly);
     if (ok)
         *ok = opened;
-    QStringList lines;
-    if (!opened)
-        return lines;
+    return opened ? decodeLines(file.readAll()) : QStringList();
+}
+
+QStringList decodeLines(const QByteArray &bytes)
+{
     // 0x0A is never part of a double-byte character, so lines can be split as bytes.
-    QList<QByteArray> raw = file.readAll().split('\n');
+    QList<QByteArray> raw = bytes.split('\n');
     if (!raw.isEmpty() && raw.last().isEmpty())
         raw.removeLast();
+    QStringList lines;
     lines.reserve(raw.size());
     for (const QByteArray &line : raw)
         lines << withoutCr(line);

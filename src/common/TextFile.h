@@ -16,6 +16,8 @@ bool checkCodec();
 
 // Lines of the file without their line ends; ok = false when it cannot be read.
 QStringList readLines(const QString &logicalPath, bool *ok = nullptr);
+// The lines of a file's bytes, as readLines gives them.
+QStringList decodeLines(const QByteArray &bytes);
 // First line of the file, empty when missing or unreadable.
 QString readFirstLine(const QString &logicalPath);
 // Writes the lines, each ended by CR LF, replacing the file only when complete.

@@ -5,6 +5,7 @@
 #include "ReplyDispatcher.h"
 
 #include <QRegularExpression>
+#include <QSocketNotifier>
 #include <optional>
 
 PortErrorAction portErrorAction(QSerialPort::SerialPortError error)
@@ -102,6 +103,12 @@ SerialLink::SerialLink(QObject *parent) : QObject(parent)
     m_port.setFlowControl(QSerialPort::NoFlowControl);
     connect(&m_port, &QSerialPort::readyRead, this, &SerialLink::readAvailable);
     connect(&m_port, &QSerialPort::errorOccurred, this, &SerialLink::onError);
+    m_readHold.setSingleShot(true);
+    m_readHold.setInterval(ReadHoldMs);
+    connect(&m_readHold, &QTimer::timeout, this, [this] {
+        if (QSocketNotifier *notifier = readNotifier())
+            notifier->setEnabled(true); // what came meanwhile is read at once, in one piece
+    });
 }
 
 SerialLink::~SerialLink()
@@ -246,6 +253,29 @@ void SerialLink::readAvailable()
         if (m_handlers)
             DispatchReply(text, rxCode, *m_handlers);
     });
+    // A pseudo-terminal or a UART hands on what came in the last millisecond or two, so a
+    // reply arriving in pieces would wake the program every few characters, and each wake
+    // costs far more than the characters. Inside a frame the rest is let gather for a few
+    // milliseconds and read in one piece: a reply is handled at most ReadHoldMs after its
+    // ETX, and the first character of a reply is still read as it comes. (Where the port
+    // has no socket notifier, on Windows, the system's driver gathers the characters.)
+    if (m_assembler.RxSynced && !m_readHold.isActive())
+        if (QSocketNotifier *notifier = readNotifier()) {
+            notifier->setEnabled(false);
+            m_readHold.start();
+        }
+}
+
+QSocketNotifier *SerialLink::readNotifier() const
+{
+    // QSerialPort reads through a socket notifier of its own, a child of the port, made anew
+    // at every open; it reads again as soon as the notifier is enabled.
+    if (!m_port.isOpen())
+        return nullptr;
+    for (QSocketNotifier *n : m_port.findChildren<QSocketNotifier *>(Qt::FindDirectChildrenOnly))
+        if (n->type() == QSocketNotifier::Read)
+            return n;
+    return nullptr;
 }
 
 void SerialLink::onError(QSerialPort::SerialPortError error)

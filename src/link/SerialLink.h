@@ -10,9 +10,11 @@
 #include <QObject>
 #include <QPointer>
 #include <QSerialPort>
+#include <QTimer>
 #include <optional>
 #include <utility>
 
+class QSocketNotifier;
 class ReplyHandlers;
 
 // Decisions on port errors, kept pure so they can be tested.
@@ -62,6 +64,9 @@ public:
     // After open() failed for lack of access: the group the user must join; empty otherwise.
     QString groupToJoin() const { return m_groupToJoin; }
 
+    // A frame left incomplete by a read is read on only after this pause (see readAvailable).
+    static constexpr int ReadHoldMs = 5;
+
     // Writes STX + text + ETX in one write when the port is open; does nothing otherwise.
     void SendFrame(const QByteArray &text);
 
@@ -77,6 +82,7 @@ signals:
 
 private:
     void readAvailable();
+    QSocketNotifier *readNotifier() const;
     void onError(QSerialPort::SerialPortError error);
     void setRtsOff();
     // What is read and written: the in-process line when there is one, else the port.
@@ -86,6 +92,7 @@ private:
     QPointer<QIODevice> m_line;
     PortLock m_lock;
     RxAssembler m_assembler;
+    QTimer m_readHold; // the port is left unread while it runs
     ReplyHandlers *m_handlers = nullptr;
     int m_portNumber = 1;
     QString m_settings = QStringLiteral("9600,n,8,1"); // the port's own default until settings are applied

@@ -42,8 +42,12 @@ Table emptyTable()
 
 Table load()
 {
+    return fromLines(TextFile::readLines(filePath()));
+}
+
+Table fromLines(const QStringList &lines)
+{
     Table t = emptyTable();
-    const QStringList lines = TextFile::readLines(filePath());
     for (int g = 1; g <= qMin(Groups, int(lines.size())); ++g)
         t[g] = QStringList{rowLabel(g)} + NameFiles::splitFields(lines[g - 1], Cols - 1);
     return t;

@@ -25,6 +25,8 @@ Table emptyTable();
 // The table with the names of the file: lines beyond the 50th are not read, extra fields
 // are dropped, a missing file leaves every name empty.
 Table load();
+// The same from the file's lines.
+Table fromLines(const QStringList &lines);
 // The 50 lines the file gets from rows 1..50.
 QStringList fileLines(const Table &table);
 

@@ -1,0 +1,23 @@
+// Precompiled for the libraries of logic: the QtCore headers most of their files include.
+#pragma once
+#include <QByteArray>
+#include <QDate>
+#include <QDateTime>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QHash>
+#include <QList>
+#include <QMap>
+#include <QObject>
+#include <QRegularExpression>
+#include <QString>
+#include <QStringList>
+#include <QTimer>
+#include <array>
+#include <functional>
+#include <memory>
+#include <optional>
+#include <utility>
+#include <variant>
+#include <vector>
