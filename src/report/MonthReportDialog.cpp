@@ -261,15 +261,22 @@ QString MonthReportDialog::fileName(const QString &extension) const
         .arg(kind(), extension);
 }
 
-bool MonthReportDialog::exportCsv()
+QString MonthReportDialog::chooseSavePath(const QString &title, const QString &filter,
+                                          const QString &extension)
 {
     Prompt::FileDialog dialog;
     dialog.mode = Prompt::FileDialog::Save;
-    dialog.title = QStringLiteral("CSVファイルに出力");
+    dialog.title = title;
     dialog.initialDir = QStringLiteral("C:\\AMPDAT");
-    dialog.filter = QStringLiteral("CSVﾌｧｲﾙ(*.csv)");
-    dialog.fileName = fileName(QStringLiteral("csv"));
-    const QString path = Prompt::chooseFile(dialog, this);
+    dialog.filter = filter;
+    dialog.fileName = fileName(extension);
+    return Prompt::chooseFile(dialog, this);
+}
+
+bool MonthReportDialog::exportCsv()
+{
+    const QString path = chooseSavePath(QStringLiteral("CSVファイルに出力"),
+                                        QStringLiteral("CSVﾌｧｲﾙ(*.csv)"), QStringLiteral("csv"));
     if (path.isEmpty())
         return false;
     if (DriveMap::writeFile(path, MonthReport::csv(m_document.report)))
@@ -280,13 +287,8 @@ bool MonthReportDialog::exportCsv()
 
 bool MonthReportDialog::exportPdf()
 {
-    Prompt::FileDialog dialog;
-    dialog.mode = Prompt::FileDialog::Save;
-    dialog.title = QStringLiteral("PDFで保存");
-    dialog.initialDir = QStringLiteral("C:\\AMPDAT");
-    dialog.filter = QStringLiteral("PDFﾌｧｲﾙ(*.pdf)");
-    dialog.fileName = fileName(QStringLiteral("pdf"));
-    const QString path = Prompt::chooseFile(dialog, this);
+    const QString path = chooseSavePath(QStringLiteral("PDFで保存"),
+                                        QStringLiteral("PDFﾌｧｲﾙ(*.pdf)"), QStringLiteral("pdf"));
     if (path.isEmpty())
         return false;
     ReportPage::Document document = m_document;

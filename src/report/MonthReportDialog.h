@@ -52,6 +52,8 @@ private:
     QString groupNo() const;
     QString kind() const;
     QString fileName(const QString &extension) const;
+    // The save dialog both exports open: in C:\AMPDAT, named after the group, month and kind.
+    QString chooseSavePath(const QString &title, const QString &filter, const QString &extension);
 
     AppState &m_state;
     ReportPage::Document m_document;
